@@ -1,0 +1,17 @@
+# Compilers and tools of one MinGW-w64 target, named by SPTDC_MINGW_PREFIX.
+# The -posix variants are preferred where Debian installs both thread models.
+foreach(tool_var CMAKE_C_COMPILER CMAKE_CXX_COMPILER)
+  if(tool_var STREQUAL CMAKE_C_COMPILER)
+    set(tool gcc)
+  else()
+    set(tool g++)
+  endif()
+  find_program(${tool_var} NAMES ${SPTDC_MINGW_PREFIX}-${tool}-posix ${SPTDC_MINGW_PREFIX}-${tool} REQUIRED)
+endforeach()
+find_program(CMAKE_RC_COMPILER NAMES ${SPTDC_MINGW_PREFIX}-windres REQUIRED)
+find_program(SPTDC_OBJDUMP NAMES ${SPTDC_MINGW_PREFIX}-objdump REQUIRED)
+set(CMAKE_FIND_ROOT_PATH /usr/${SPTDC_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
