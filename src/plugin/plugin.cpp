@@ -1,0 +1,61 @@
+#include "plugin/plugin.h"
+
+#include "geo/checks.h"
+#include "platform/format.h"
+#include "platform/output_file.h"
+#include "report/result_text.h"
+
+namespace sptdc {
+
+namespace {
+
+const char* const kModes[] = {"CW"};
+const char* const kBands[] = {"160m"};
+
+}  // namespace
+
+Plugin::Plugin(Platform& platform)
+    : platform_(platform), ModeRules(kModes, 1), BandRules(kBands, 1) {}
+
+int Plugin::ResetStats(int cabrilloExport, const std::string& stationCall,
+                       const DateTime& runTime) {
+  run_.RunDate = runTime.Format("%d.%m.%Y");
+  QsoList.clear();
+  SeenBands.Clear();
+  run_.StationCall = stationCall;
+  run_.CabrilloRequested = cabrilloExport;
+  run_.ReportFileName = Format("StatsSPTDC_%s.txt", runTime.Format("%d_%m_%Y").c_str());
+  OutputFile report(run_.ReportFileName, OutputFile::kTruncate);
+  report.Write("Stew Perry Topband Distance Challenge TEST UBN file \r\n");
+  return 1;
+}
+
+int Plugin::RemoveData(const std::string& call, const std::string& band) {
+  RemoveQso(QsoList, call, band);
+  return 1;
+}
+
+int Plugin::CheckCall(const std::string& call, const std::string& mode, const char* band,
+                      const char* otherBand) const {
+  return sptdc::CheckCall(QsoList, BandRules, ModeRules, call, mode, band, otherBand);
+}
+
+int Plugin::IsValidExchange(const std::string& exchange, int exchangeIndex) const {
+  return sptdc::IsValidExchange(exchange, exchangeIndex);
+}
+
+const char* Plugin::GetResult() {
+  ScoreText score = BuildScoreText(QsoList, SeenBands, run_.RunDate, run_.StationCall,
+                                   run_.CabrilloRequested == 0);
+  ResultText = std::move(score.text);
+  ClaimedScore = score.totalPoints;
+  return ResultText.c_str();
+}
+
+void Plugin::SetupSet() {
+  platform_.ShowMessage("No additional setup for this plugin", nullptr, MessageIcon::kNone);
+}
+
+const char* Plugin::SetName(int setIndex) { return setIndex == 0 ? "SPDTC (C)" : ""; }
+
+}  // namespace sptdc

@@ -1,0 +1,56 @@
+# Checks a built plug-in's export table: exactly the ten entry points. For a
+# Windows DLL (OBJDUMP given) also that it imports only Windows system DLLs,
+# so no MinGW runtime DLL has to travel with it.
+#   cmake -DNM=nm -DLIBRARY=libsptdc.so -P check_exports.cmake
+#   cmake -DOBJDUMP=x86_64-w64-mingw32-objdump -DLIBRARY=SPTDC.dll -P check_exports.cmake
+set(expected AddData0 CheckCall0 GetExchgCount0 GetNumberOfSets GetResult0 GetSetName
+             IsValidExchg0 RemoveData0 ResetStats0 SetupSet0)
+
+if(DEFINED OBJDUMP)
+  execute_process(COMMAND ${OBJDUMP} -p ${LIBRARY} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "objdump failed on ${LIBRARY}")
+  endif()
+  # Export names: the lines "[   n] Name" after "[Ordinal/Name Pointer] Table".
+  string(FIND "${dump}" "[Ordinal/Name Pointer] Table" start)
+  if(start LESS 0)
+    message(FATAL_ERROR "${LIBRARY} has no export name table")
+  endif()
+  string(SUBSTRING "${dump}" ${start} -1 table)
+  string(REGEX REPLACE "\n[ \t]*\n.*" "" table "${table}")
+  string(REGEX MATCHALL "\\[ *[0-9]+\\] [^\n]+" entries "${table}")
+  set(names)
+  foreach(entry IN LISTS entries)
+    string(REGEX REPLACE "^\\[ *[0-9]+\\] " "" name "${entry}")
+    string(STRIP "${name}" name)
+    list(APPEND names ${name})
+  endforeach()
+  # Imports: every "DLL Name:" must be a Windows system library.
+  string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${dump}")
+  foreach(import IN LISTS imports)
+    string(REGEX REPLACE "DLL Name: " "" dll "${import}")
+    string(STRIP "${dll}" dll)
+    string(TOLOWER "${dll}" dll_lower)
+    if(NOT dll_lower MATCHES "^(kernel32|user32|gdi32|msvcrt|advapi32|version|comctl32|shell32|ole32)\\.dll$")
+      message(FATAL_ERROR "${LIBRARY} imports ${dll}, which is not a Windows system DLL")
+    endif()
+  endforeach()
+  message(STATUS "imports: ${imports}")
+else()
+  execute_process(COMMAND ${NM} -D --defined-only ${LIBRARY} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "nm failed on ${LIBRARY}")
+  endif()
+  string(REGEX MATCHALL "[^\n]+" lines "${dump}")
+  set(names)
+  foreach(line IN LISTS lines)
+    string(REGEX REPLACE "^[0-9a-fA-F]* *[A-Za-z] " "" name "${line}")
+    list(APPEND names ${name})
+  endforeach()
+endif()
+
+list(SORT names)
+if(NOT names STREQUAL expected)
+  message(FATAL_ERROR "${LIBRARY} exports\n  ${names}\nexpected exactly\n  ${expected}")
+endif()
+message(STATUS "${LIBRARY} exports exactly: ${names}")
