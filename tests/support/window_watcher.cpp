@@ -69,10 +69,11 @@ MessageBoxSeen ReadMessageBoxAndPressOk(HWND box) {
   seen.found = true;
   // The message text is the static control with id 0xFFFF.
   seen.text = WindowText(GetDlgItem(box, 0xFFFF));
-  // Any other visible static control holding an icon shows the box's icon.
+  // The box shows an icon when a visible static icon control holds one.
   for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (ClassName(child) == "Static" && IsWindowVisible(child) &&
-        (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+        (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
+        SendMessageA(child, STM_GETICON, 0, 0) != 0)
       seen.hasIcon = true;
   }
   PostMessageA(box, WM_COMMAND, IDOK, 0);
