@@ -1,0 +1,98 @@
+#include "contest_run.h"
+
+#include <cstdio>
+
+namespace sptdc_host {
+namespace {
+
+// What the positions without a role receive: an empty text, zero, and a
+// date-time of day 0.
+const char kEmpty[] = "";
+const SptdcDateTime kNoTime{0.0, SPTDC_TIME_VALID};
+
+}  // namespace
+
+RunSettings MakeRunSettings(const std::string& stationOption, const CivilDate* dateOption,
+                            const std::vector<AdifRecord>& records, bool cabrilloExport) {
+  RunSettings settings;
+  settings.cabrilloExport = cabrilloExport;
+  settings.stationCall = stationOption;
+  if (settings.stationCall.empty() && !records.empty()) settings.stationCall = OwnCallOf(records[0]);
+  const std::string* firstDate = records.empty() ? nullptr : records[0].Find("QSO_DATE");
+  if (dateOption) {
+    settings.runDate = *dateOption;
+  } else if (!firstDate || !ParseAdifDate(*firstDate, &settings.runDate)) {
+    settings.runDate = LocalToday();
+  }
+  return settings;
+}
+
+RunCounts PassLog(const PluginApi& api, const RunSettings& settings,
+                  const std::vector<QsoFields>& qsos) {
+  const SptdcDateTime runTime = OleDateTime(settings.runDate, 0);
+  api.ResetStats0(kEmpty, settings.cabrilloExport ? 1 : 0, settings.stationCall.c_str(), &runTime,
+                  &kNoTime, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty,
+                  kEmpty, 0, 0, 0, 0.0, 0.0, kEmpty, kEmpty, kEmpty);
+  RunCounts counts;
+  for (const QsoFields& q : qsos) {
+    const int stored = api.AddData0(
+        q.myCall.c_str(), q.call.c_str(), &q.time, &kNoTime, &kNoTime, &kNoTime, 0, q.frequencyHz,
+        q.mode.c_str(), q.sentRst.c_str(), q.receivedRst.c_str(), q.sentExchange.c_str(),
+        q.receivedExchange.c_str(), kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty,
+        kEmpty, kEmpty, 0, 0, 0, 0.0, 0.0, kEmpty, kEmpty, kEmpty, q.band.c_str(), kEmpty);
+    ++counts.read;
+    if (stored) {
+      ++counts.stored;
+    } else {
+      ++counts.rejected;
+    }
+  }
+  return counts;
+}
+
+std::string ReportFileName(const CivilDate& runDate) {
+  char name[64];
+  std::snprintf(name, sizeof name, "StatsSPTDC_%02d_%02d_%04d.txt", runDate.day, runDate.month,
+                runDate.year);
+  return name;
+}
+
+std::string ScoreText(const PluginApi& api) {
+  int32_t resultCode = 0;
+  const char* result = api.GetResult0(&resultCode);
+  std::string text;
+  for (const char* c = result ? result : kEmpty; *c; ++c) {
+    if (c[0] == '\r' && c[1] == '\n') continue;
+    text += *c;
+  }
+  return text;
+}
+
+int CheckCall(const PluginApi& api, const std::string& call, const std::string& band,
+              const std::string& mode) {
+  // The host's two answer buffers, which the plug-in leaves alone.
+  char answer1[64] = "";
+  char answer2[64] = "";
+  return api.CheckCall0(call.c_str(), 0, 0, mode.c_str(), kEmpty, kEmpty, kEmpty, kEmpty, kEmpty,
+                        kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, 0, 0, 0, 0.0, 0.0, kEmpty, kEmpty,
+                        kEmpty, kEmpty, kEmpty, band.c_str(), nullptr, answer1, answer2);
+}
+
+const char* CheckVerdictWords(int verdict) {
+  switch (verdict) {
+    case 1:
+      return "new";
+    case 0:
+      return "dupe";
+    case 4:
+      return "band or mode refused";
+    default:
+      return nullptr;
+  }
+}
+
+bool IsValidGrid(const PluginApi& api, const std::string& text) {
+  return api.IsValidExchg0(text.c_str(), kEmpty, kEmpty, kEmpty, 0, 0, 0) == 1;
+}
+
+}  // namespace sptdc_host

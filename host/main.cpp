@@ -1,0 +1,120 @@
+// sptdc-host: scores an ADIF log through the scoring plug-in, loaded and
+// driven the way the logging program does it.
+#include <cstdio>
+#include <exception>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "adif_reader.h"
+#include "contest_run.h"
+#include "host_options.h"
+#include "platform.h"
+#include "plugin.h"
+#include "qso_fields.h"
+
+namespace sptdc_host {
+namespace {
+
+constexpr int kExitDone = 0;
+constexpr int kExitNotValid = 1;
+constexpr int kExitError = 2;
+
+int Fail(const std::string& message) {
+  std::fprintf(stderr, "sptdc-host: %s\n", message.c_str());
+  return kExitError;
+}
+
+// Reads and checks the whole log before anything of it reaches the plug-in.
+bool ReadLog(const std::string& path, std::vector<AdifRecord>* records, std::string* error) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    *error = "cannot open " + path;
+    return false;
+  }
+  AdifError fault;
+  if (ReadAdif(in, QsoAdifFieldNames(), records, &fault)) return true;
+  char where[96];
+  if (fault.record == 0) {
+    std::snprintf(where, sizeof where, "header, byte %llu",
+                  static_cast<unsigned long long>(fault.offset));
+  } else {
+    std::snprintf(where, sizeof where, "record %llu, byte %llu",
+                  static_cast<unsigned long long>(fault.record),
+                  static_cast<unsigned long long>(fault.offset));
+  }
+  *error = path + ": " + where + ": " + fault.message;
+  return false;
+}
+
+int Run(const HostOptions& options) {
+  if (options.command == Command::kHelp) {
+    std::fputs(HostUsage(), stdout);
+    return kExitDone;
+  }
+  if (options.command == Command::kVersion) {
+    std::printf("sptdc-host %s\n", SPTDC_HOST_VERSION);
+    return kExitDone;
+  }
+  std::string error;
+  const std::string pluginPath = options.pluginPath.empty() ? Plugin::DefaultPath() : options.pluginPath;
+  const std::unique_ptr<Plugin> plugin = Plugin::Load(pluginPath, &error);
+  if (!plugin) return Fail(error);
+  const PluginApi& api = plugin->api();
+
+  if (options.command == Command::kGrid) {
+    const bool valid = IsValidGrid(api, options.gridText);
+    std::printf("%s: %s\n", options.gridText.c_str(), valid ? "valid" : "not valid");
+    return valid ? kExitDone : kExitNotValid;
+  }
+
+  std::vector<AdifRecord> records;
+  if (!ReadLog(options.logPath, &records, &error)) return Fail(error);
+  std::vector<QsoFields> qsos;
+  qsos.reserve(records.size());
+  for (const AdifRecord& record : records) qsos.push_back(QsoFromAdif(record, options.station));
+  const RunSettings settings = MakeRunSettings(
+      options.station, options.hasDate ? &options.date : nullptr, records,
+      options.command == Command::kExport);
+  records.clear();
+
+  if (!options.directory.empty() && !platform::ChangeDirectory(options.directory)) {
+    return Fail("cannot change to the directory " + options.directory);
+  }
+  const RunCounts counts = PassLog(api, settings, qsos);
+  std::fprintf(stderr, "sptdc-host: %zu records read, %zu stored, %zu rejected; rejection report: %s\n",
+               counts.read, counts.stored, counts.rejected,
+               (platform::CurrentDirectory() + ReportFileName(settings.runDate)).c_str());
+
+  if (options.command == Command::kCheck) {
+    const int verdict = CheckCall(api, options.call, options.band, options.mode);
+    const char* words = CheckVerdictWords(verdict);
+    if (!words) return Fail("the plug-in gave the unknown verdict " + std::to_string(verdict));
+    std::printf("%s on %s %s: %s\n", options.call.c_str(), options.band.c_str(), options.mode.c_str(),
+                words);
+    return kExitDone;
+  }
+  std::string text = ScoreText(api);
+  if (!text.empty() && text.back() != '\n') text += '\n';
+  std::fputs(text.c_str(), stdout);
+  return kExitDone;
+}
+
+}  // namespace
+}  // namespace sptdc_host
+
+int main(int argc, char** argv) {
+  using namespace sptdc_host;
+  try {
+    HostOptions options;
+    std::string error;
+    if (!ParseHostOptions(std::vector<std::string>(argv + 1, argv + argc), &options, &error)) {
+      std::fprintf(stderr, "sptdc-host: %s\n%s", error.c_str(), "Try 'sptdc-host --help'.\n");
+      return kExitError;
+    }
+    return Run(options);
+  } catch (const std::exception& e) {
+    return Fail(std::string("stopped: ") + e.what());
+  }
+}
