@@ -77,7 +77,6 @@ int Run(const HostOptions& options) {
   const RunSettings settings = MakeRunSettings(
       options.station, options.hasDate ? &options.date : nullptr, records,
       options.command == Command::kExport);
-  records.clear();
 
   if (!options.directory.empty() && !platform::ChangeDirectory(options.directory)) {
     return Fail("cannot change to the directory " + options.directory);

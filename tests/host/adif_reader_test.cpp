@@ -24,7 +24,7 @@ Parsed Parse(const std::string& text) {
   return parsed;
 }
 
-TEST(AdifReader, ReadsHeaderAndRecordsByByteLength) {
+TEST(AdifReaderTest, ReadsHeaderAndRecordsByByteLength) {
   const std::string header = "Log of K1ZZT, any header text\n<ADIF_VER:5>3.1.4 <CALL:4>HDR1 <eoh>\n";
   const std::string records =
       "<call:4>K1AB<GridSquare:4:S>FN42 <RST_SENT:3>599 <EOR>\n"
@@ -45,21 +45,21 @@ TEST(AdifReader, ReadsHeaderAndRecordsByByteLength) {
   EXPECT_EQ(*second.Find("COMMENT"), "two\r\nlines<");
 }
 
-TEST(AdifReader, NoHeaderWhenTheFileStartsWithATag) {
+TEST(AdifReaderTest, NoHeaderWhenTheFileStartsWithATag) {
   const Parsed parsed = Parse("<CALL:4>K1AB<EOR><CALL:4>K2AB<EOR>");
   ASSERT_TRUE(parsed.ok) << parsed.error.message;
   ASSERT_EQ(parsed.records.size(), 2u);
   EXPECT_EQ(*parsed.records[1].Find("CALL"), "K2AB");
 }
 
-TEST(AdifReader, AnEohBeforeTheFirstRecordEndsAHeaderWithoutText) {
+TEST(AdifReaderTest, AnEohBeforeTheFirstRecordEndsAHeaderWithoutText) {
   const Parsed parsed = Parse("<ADIF_VER:5>3.1.4<CALL:4>HDR1<EOH>\n<CALL:4>K1AB<EOR>\n");
   ASSERT_TRUE(parsed.ok) << parsed.error.message;
   ASSERT_EQ(parsed.records.size(), 1u);
   EXPECT_EQ(*parsed.records[0].Find("CALL"), "K1AB");
 }
 
-TEST(AdifReader, ByteOrderMarkEmptyFileAndEmptyRecords) {
+TEST(AdifReaderTest, ByteOrderMarkEmptyFileAndEmptyRecords) {
   Parsed parsed = Parse("\xEF\xBB\xBF<CALL:4>K1AB<EOR>");
   ASSERT_TRUE(parsed.ok) << parsed.error.message;
   ASSERT_EQ(parsed.records.size(), 1u);
@@ -76,7 +76,7 @@ TEST(AdifReader, ByteOrderMarkEmptyFileAndEmptyRecords) {
   EXPECT_EQ(*parsed.records[1].Find("CALL"), "");
 }
 
-TEST(AdifReader, TheFirstOfTwoFieldsOfOneNameCounts) {
+TEST(AdifReaderTest, TheFirstOfTwoFieldsOfOneNameCounts) {
   const Parsed parsed = Parse("<CALL:4>K1AB<call:4>K2AB<EOR>");
   ASSERT_TRUE(parsed.ok);
   EXPECT_EQ(*parsed.records[0].Find("CALL"), "K1AB");
@@ -89,7 +89,7 @@ struct FaultCase {
   const char* message;  // a part of the message
 };
 
-TEST(AdifReader, FaultsNameRecordAndOffsetAndReturnNoRecords) {
+TEST(AdifReaderTest, FaultsNameRecordAndOffsetAndReturnNoRecords) {
   const FaultCase cases[] = {
       {"<CALL:4>K1AB<EOR><CALL:x>K2AB<EOR>", 2, 17, "the length is not a number"},
       {"<CALL:4>K1AB<EOR><CALL>K2AB<EOR>", 2, 17, "a field needs a length"},
@@ -123,7 +123,7 @@ TEST(AdifReader, FaultsNameRecordAndOffsetAndReturnNoRecords) {
   }
 }
 
-TEST(AdifReader, ATagOfGarbageIsCutShort) {
+TEST(AdifReaderTest, ATagOfGarbageIsCutShort) {
   const Parsed parsed = Parse("<CALL:4>K1AB<EOR><" + std::string(100000, 'x') + ">");
   ASSERT_FALSE(parsed.ok);
   EXPECT_EQ(parsed.error.offset, 17u);
@@ -183,7 +183,7 @@ class LongFieldStream : public std::streambuf {
   char chunk_[1 << 20];
 };
 
-TEST(AdifReader, FilesBeyondFourGigabytesKeepTheirOffsets) {
+TEST(AdifReaderTest, FilesBeyondFourGigabytesKeepTheirOffsets) {
   const uint64_t filler = (uint64_t(9) << 29);  // 4.5 GiB
   const std::string head = "<CALL:4>K1AB<EOR><CALL:4>K2AB<NOTES:" + std::to_string(filler) + ">";
   auto buffer = std::make_unique<LongFieldStream>(head, filler, "<EOR><CALL:4>K3AB<BAD><EOR>");

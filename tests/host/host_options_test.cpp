@@ -5,7 +5,7 @@
 namespace sptdc_host {
 namespace {
 
-TEST(HostOptions, CommandsWithOptionsAnywhere) {
+TEST(HostOptionsTest, CommandsWithOptionsAnywhere) {
   HostOptions options;
   std::string error;
   ASSERT_TRUE(ParseHostOptions({"--station", "W1XX", "score", "log.adi", "-C", "out", "--date",
@@ -42,7 +42,7 @@ TEST(HostOptions, CommandsWithOptionsAnywhere) {
   EXPECT_EQ(options.command, Command::kHelp);
 }
 
-TEST(HostOptions, UsageFaults) {
+TEST(HostOptionsTest, UsageFaults) {
   const struct {
     std::vector<std::string> args;
     const char* message;

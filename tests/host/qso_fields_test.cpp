@@ -8,7 +8,7 @@
 namespace sptdc_host {
 namespace {
 
-TEST(Frequency, MegahertzToHertzIsExact) {
+TEST(FrequencyTest, MegahertzToHertzIsExact) {
   const struct {
     const char* text;
     uint64_t hertz;
@@ -32,7 +32,7 @@ TEST(Frequency, MegahertzToHertzIsExact) {
   }
 }
 
-TEST(Frequency, AdifBandIncludesBothEdges) {
+TEST(FrequencyTest, AdifBandIncludesBothEdges) {
   const struct {
     uint64_t hertz;
     const char* band;
@@ -46,7 +46,7 @@ TEST(Frequency, AdifBandIncludesBothEdges) {
   }
 }
 
-TEST(DateTime, OleAutomationDates) {
+TEST(OleDateTest, OleAutomationDates) {
   EXPECT_EQ(OleDateTime({1899, 12, 30}, 0).date, 0.0);
   EXPECT_EQ(OleDateTime({1900, 1, 1}, 0).date, 2.0);
   EXPECT_EQ(OleDateTime({2000, 1, 1}, 12 * 3600).date, 36526.5);
@@ -57,7 +57,7 @@ TEST(DateTime, OleAutomationDates) {
   EXPECT_EQ(OleDateTime({2024, 2, 29}, 0).status, SPTDC_TIME_VALID);
 }
 
-TEST(DateTime, ParsesAdifAndCommandLineForms) {
+TEST(OleDateTest, ParsesAdifAndCommandLineForms) {
   CivilDate date;
   ASSERT_TRUE(ParseAdifDate("20240229", &date));
   EXPECT_EQ(date.year, 2024);
@@ -88,7 +88,7 @@ AdifRecord Record(std::vector<AdifField> fields) {
   return record;
 }
 
-TEST(QsoFromAdif, MapsEveryRole) {
+TEST(QsoFromAdifTest, MapsEveryRole) {
   const QsoFields qso = QsoFromAdif(
       Record({{"CALL", "K1AB"}, {"STATION_CALLSIGN", "W1XX"}, {"OPERATOR", "W1OP"},
               {"QSO_DATE", "20241228"}, {"TIME_ON", "220530"}, {"FREQ", "1.822999"},
@@ -109,7 +109,7 @@ TEST(QsoFromAdif, MapsEveryRole) {
   EXPECT_EQ(qso.band, "160M") << "BAND as written";
 }
 
-TEST(QsoFromAdif, FallsBackInOrder) {
+TEST(QsoFromAdifTest, FallsBackInOrder) {
   QsoFields qso = QsoFromAdif(Record({{"OPERATOR", "W1OP"}, {"STATION_CALLSIGN", ""},
                                       {"MY_GRIDSQUARE", "fn31pr"}, {"GRIDSQUARE", "JO2"},
                                       {"FREQ", "1.8"}, {"STX_STRING", ""}}),
@@ -134,7 +134,7 @@ TEST(QsoFromAdif, FallsBackInOrder) {
   EXPECT_EQ(qso.band, "");
 }
 
-TEST(QsoFromAdif, DateAndTimeStates) {
+TEST(QsoFromAdifTest, DateAndTimeStates) {
   const struct {
     const char* date;
     const char* time;

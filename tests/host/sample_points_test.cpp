@@ -37,7 +37,7 @@ int PointsAlone(const PluginApi& api, const QsoFields& qso) {
   return points;
 }
 
-TEST(SamplePoints, MatchDistancesComputedByHand) {
+TEST(SamplePointsTest, MatchDistancesComputedByHand) {
   // The station sends FN42, centre 71 W 42.5 N. Law of cosines on a sphere
   // of 6378.16 km; e.g. FN13 (77 W 43.5 N): cos d = sin 42.5 sin 43.5 +
   // cos 42.5 cos 43.5 cos 6 = 0.465046 + 0.531872, d = 0.0785314 rad =
