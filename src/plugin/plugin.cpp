@@ -15,7 +15,7 @@ const char* const kBands[] = {"160m"};
 }  // namespace
 
 Plugin::Plugin(Platform& platform)
-    : platform_(platform), ModeRules(kModes, 1), BandRules(kBands, 1) {}
+    : platform_(platform), ModeRules(kModes, 1), BandRules(kBands, 1), CabrilloLog(platform) {}
 
 int Plugin::ResetStats(int cabrilloExport, const std::string& stationCall,
                        const DateTime& runTime) {
@@ -24,6 +24,8 @@ int Plugin::ResetStats(int cabrilloExport, const std::string& stationCall,
   SeenBands.Clear();
   run_.StationCall = stationCall;
   run_.CabrilloRequested = cabrilloExport;
+  // A cancelled header dialog clears the flag itself; the report comes anyway.
+  if (cabrilloExport != 0) CabrilloLog.EditHeader(stationCall, run_.CabrilloRequested);
   run_.ReportFileName = Format("StatsSPTDC_%s.txt", runTime.Format("%d_%m_%Y").c_str());
   OutputFile report(run_.ReportFileName, OutputFile::kTruncate);
   report.Write("Stew Perry Topband Distance Challenge TEST UBN file \r\n");
@@ -49,6 +51,7 @@ const char* Plugin::GetResult() {
                                    run_.CabrilloRequested == 0);
   ResultText = std::move(score.text);
   ClaimedScore = score.totalPoints;
+  if (run_.CabrilloRequested != 0) CabrilloLog.Export(QsoList, ClaimedScore);
   return ResultText.c_str();
 }
 

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "cabrillo/cabrillo_log.h"
 #include "log/band_list.h"
 #include "log/qso_record.h"
 #include "platform/date_time.h"
@@ -58,12 +59,14 @@ class Plugin {
   const BandList& Bands() const { return SeenBands; }
   const RunState& Run() const { return run_; }
   int ClaimedScoreValue() const { return ClaimedScore; }
+  const CCabrilloLog& CabrilloExport() const { return CabrilloLog; }
 
  private:
   // Declared in the order the library-wide objects come into being at load.
   Platform& platform_;
   CContestRules ModeRules;
   CContestRules BandRules;
+  CCabrilloLog CabrilloLog;
   std::vector<CInfo> QsoList;
   BandList SeenBands;
   RunState run_;

@@ -126,14 +126,6 @@ TEST_F(AbiTest, NullTextsCountAsEmpty) {
   EXPECT_NE(Result(lib).find("\tContestant:  \r\n"), std::string::npos);
 }
 
-TEST_F(AbiTest, AnExportRunWithoutHeaderLeavesOutTheRates) {
-  Reset(lib, 1, "PA3ABC", Night(20, 0));
-  HostQso q;
-  Add(lib, q);
-  const std::string text = Result(lib);
-  EXPECT_EQ(text.find("Hourly"), std::string::npos) << text;
-}
-
 #ifdef _WIN32
 
 TEST_F(AbiTest, SetupShowsItsMessageBox) {
@@ -161,6 +153,24 @@ TEST_F(AbiTest, SetupWaitsForEnterAtTheTerminal) {
   EXPECT_TRUE(terminal.Running());  // still waiting for the operator
   terminal.TypeLine("");
   EXPECT_EQ(terminal.Wait(), 0);
+}
+
+TEST_F(AbiTest, WithoutATerminalTheHeaderIsNotConfirmed) {
+  int status = -2;
+  RunWithoutTerminal(
+      [this] {
+        Reset(lib, 1, "PA3ABC", Night(20, 0));
+        Add(lib, HostQso());
+        // No export: the rates are shown and no log file is written.
+        const std::string text = Result(lib);
+        return text.find("Hourly") != std::string::npos && !std::filesystem::exists("PA3ABC.cbr") &&
+                       ReadFile("StatsSPTDC_27_12_2008.txt") == kReportHeader
+                   ? 0
+                   : 1;
+      },
+      status);
+  EXPECT_EQ(status, 0);
+  EXPECT_FALSE(std::filesystem::exists("Plugins"));
 }
 
 TEST_F(AbiTest, SetupWithoutATerminalWritesToStandardError) {

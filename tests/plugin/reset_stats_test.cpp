@@ -65,9 +65,25 @@ TEST_F(ResetStatsTest, InvalidAndNullRunTimesNameTheReportWithTheirTexts) {
   EXPECT_EQ(ReadFile("StatsSPTDC_.txt"), kReportHeader);
 }
 
-TEST_F(ResetStatsTest, StoresTheExportFlag) {
-  plugin.ResetStats(1, "PA3ABC", At(20, 0));
+TEST_F(ResetStatsTest, AnExportRunAsksForTheHeaderFirst) {
+  plugin.ResetStats(0, "PA3ABC", At(20, 0));
+  EXPECT_TRUE(platform.dialogsShown.empty());
+
+  platform.operatorScript = [this](Cabrillo&) {
+    // The report is created after the dialog has closed.
+    EXPECT_EQ(ReadFile("StatsSPTDC_28_12_2008.txt"), "");
+    return true;
+  };
+  plugin.ResetStats(1, "PA3ABC", At(24, 0));
+  EXPECT_EQ(platform.dialogsShown.size(), 1u);
   EXPECT_EQ(plugin.Run().CabrilloRequested, 1);
+  EXPECT_EQ(ReadFile("StatsSPTDC_28_12_2008.txt"), kReportHeader);
+
+  // Cancelled: no export in this run, and the report all the same.
+  platform.operatorScript = nullptr;
+  plugin.ResetStats(7, "PA3ABC", At(20, 0));
+  EXPECT_EQ(platform.dialogsShown.size(), 2u);
+  EXPECT_EQ(plugin.Run().CabrilloRequested, 0);
   EXPECT_EQ(ReadFile("StatsSPTDC_27_12_2008.txt"), kReportHeader);
 }
 

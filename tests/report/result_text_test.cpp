@@ -77,6 +77,7 @@ TEST_F(ResultTextTest, CountsScoresAndSortsTheBandRows) {
 }
 
 TEST_F(ResultTextTest, AnExportRunLeavesOutTheRateBlock) {
+  platform.operatorScript = [](Cabrillo&) { return true; };
   plugin.ResetStats(1, "PA3ABC", At(20, 0));
   plugin.AddData(Qso("DL1ABC"));
   EXPECT_EQ(std::string(plugin.GetResult()),
