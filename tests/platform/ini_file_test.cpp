@@ -46,7 +46,8 @@ TEST_F(IniFileTest, ReadsValuesAsWindowsDoes) {
   const std::string twoSections = "[S]\r\nName=1\r\n[T]\r\n[s]\r\nName=2\r\nClub=3\r\n";
   const ReadCase cases[] = {
       {"CR LF lines", "[Settings]\r\nName=Joe\r\nClub=YCCC\r\n", "Settings", "Club", "YCCC"},
-      {"LF lines, no final line end", "[Settings]\nName=Joe\nClub=YCCC", "Settings", "Club", "YCCC"},
+      {"LF lines, no final line end", "[Settings]\nName=Joe\nClub=YCCC", "Settings", "Club",
+       "YCCC"},
       {"names ignore case", "[sEtTiNgS]\r\nnAmE=Joe\r\n", "Settings", "Name", "Joe"},
       {"blanks around names and value", "  [ Settings ] \r\n\t Name \t=  Joe  Bloggs \t\r\n",
        "Settings", "Name", "Joe  Bloggs"},
@@ -58,6 +59,7 @@ TEST_F(IniFileTest, ReadsValuesAsWindowsDoes) {
       {"value after the first =", "[S]\r\nUrl = a=b==c\r\n", "S", "Url", "a=b==c"},
       {"an empty value is not the default", "[S]\r\nName=\r\n", "S", "Name", ""},
       {"a CR inside a line is part of it", "[S]\r\nName=x\ry\r\n", "S", "Name", "x\ry"},
+      {"so is a CR that ends the file", "[S]\r\nName=x\r", "S", "Name", "x\r"},
       {"missing key", "[S]\r\nName=Joe\r\n", "S", "Club", kDefault},
       {"missing section", "[Other]\r\nName=Joe\r\n", "S", "Name", kDefault},
       {"key of a later section", "[S]\r\nA=1\r\n[Other]\r\nName=Joe\r\n", "S", "Name", kDefault},
@@ -114,6 +116,8 @@ TEST_F(IniFileTest, WritesOnlyTheLinesItMust) {
        "[S]\r\nName=Joe\r\n"},
       {"new key after a last key without line end", "[S]\r\nA=1", "S", "Name", "Joe",
        "[S]\r\nA=1\r\nName=Joe\r\n"},
+      {"new key after a last key ending in a CR", "[S]\r\nA=1\r", "S", "Name", "Joe",
+       "[S]\r\nA=1\r\r\nName=Joe\r\n"},
       {"new section after keys before any section", "A=1", "S", "Name", "Joe",
        "A=1\r\n[S]\r\nName=Joe\r\n"},
       {"first of two sections", "[S]\r\nA=1\r\n[s]\r\nName=Old\r\n", "S", "Name", "Joe",
