@@ -1,0 +1,106 @@
+// The entry points as the host drives them, through the loaded plug-in in a
+// temporary working folder, and the limit of AddData0: the open, append,
+// write and close of the day's report that it does on every call.
+//
+// AddData0/N: one new QSO (no dupe, so no line is written) added to a run
+//   that holds N; only that call is timed, the QSO is removed again untimed.
+// GetResult0/N: the score text of a run of N counted QSOs.
+// FullReread/N: ResetStats0, N AddData0 of a log with dupes and rejects,
+//   GetResult0, as a host does when it re-reads its log.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <memory>
+
+#include "abi/host_calls.h"
+#include "abi/plugin_library.h"
+#include "platform/output_file.h"
+#include "support/temp_dir.h"
+#include "synthetic_log.h"
+
+namespace sptdc::bench {
+namespace {
+
+using testing::HostQso;
+using testing::Night;
+using testing::PluginLibrary;
+
+const char kReport[] = "StatsSPTDC_27_12_2008.txt";
+
+// One loaded plug-in in one working folder for the whole run, so every
+// benchmark writes its report in the same place.
+struct Host {
+  testing::TempDir dir;
+  PluginLibrary lib;
+  // The run that RunHolding last filled, kept because filling a run costs
+  // time proportional to the square of its size; -1 when another benchmark
+  // has started a run of its own since.
+  int holding = -1;
+  std::unique_ptr<SyntheticLog> log;
+};
+
+Host& TheHost() {
+  static Host host;
+  return host;
+}
+
+PluginLibrary& RunHolding(int count) {
+  Host& host = TheHost();
+  if (host.holding != count) {
+    host.log = std::make_unique<SyntheticLog>(count);
+    testing::Reset(host.lib, 0, "PA3ABC", Night(20, 0));
+    for (const HostQso& qso : host.log->qsos()) testing::Add(host.lib, qso);
+    host.holding = count;
+  }
+  return host.lib;
+}
+
+void LimitReportAppend(benchmark::State& state) {
+  TheHost();
+  const std::string line =
+      "QSO:  1830  CW  2008-12-27 2100  PA3ABC  599  JO21  DL1ABC  579  JO22   DUPE !!!\r\n";
+  { OutputFile truncate(kReport, OutputFile::kTruncate); }
+  for (auto _ : state) {
+    OutputFile report(kReport, OutputFile::kAppend);
+    report.Write(line);
+    benchmark::DoNotOptimize(report.Close());
+  }
+}
+BENCHMARK(LimitReportAppend);
+
+void AddData0(benchmark::State& state) {
+  PluginLibrary& lib = RunHolding(static_cast<int>(state.range(0)));
+  const SyntheticLog fresh(1, SyntheticLog::kAllCount, 5000000);
+  const HostQso& qso = fresh.qsos().front();
+  for (auto _ : state) {
+    const auto start = std::chrono::steady_clock::now();
+    const int stored = testing::Add(lib, qso);
+    const auto end = std::chrono::steady_clock::now();
+    state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+    benchmark::DoNotOptimize(stored);
+    testing::Remove(lib, qso.call, qso.band);
+  }
+}
+BENCHMARK(AddData0)->Arg(100)->Arg(1000)->Arg(10000)->UseManualTime();
+
+void GetResult0(benchmark::State& state) {
+  PluginLibrary& lib = RunHolding(static_cast<int>(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(testing::Result(lib));
+}
+BENCHMARK(GetResult0)->Arg(100)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+void FullReread(benchmark::State& state) {
+  Host& host = TheHost();
+  PluginLibrary& lib = host.lib;
+  host.holding = -1;
+  const SyntheticLog log(static_cast<int>(state.range(0)), SyntheticLog::kWithDupesAndRejects);
+  for (auto _ : state) {
+    testing::Reset(lib, 0, "PA3ABC", Night(20, 0));
+    for (const HostQso& qso : log.qsos()) testing::Add(lib, qso);
+    benchmark::DoNotOptimize(testing::Result(lib));
+  }
+}
+BENCHMARK(FullReread)->Arg(2000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace sptdc::bench
