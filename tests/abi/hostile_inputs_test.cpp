@@ -7,11 +7,12 @@
 //
 // Each case runs on a freshly loaded plug-in in a temporary working folder
 // and checks the documented results. On POSIX systems it runs in a child
-// process without a controlling terminal, so that a header dialog cannot
-// wait for an operator and a crash or a hang fails that case alone; on
-// Windows the cases that would show the dialog are skipped. The folder is
-// compared before and after: only the files that the case names may appear
-// or change.
+// process, so a crash or a hang fails that case alone: without a controlling
+// terminal, or, for the export runs, on a pseudo-terminal where an operator
+// confirms the header form and the closing message by pressing Enter. On
+// Windows the export runs are confirmed in the real dialog and message box
+// from a watcher thread. The folder is compared before and after: only the
+// files that the case names may appear or change.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -29,7 +30,12 @@
 #include "abi/plugin_library.h"
 #include "support/temp_dir.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include "cabrillo/ui/header_dialog_ids.h"
+#include "support/window_watcher.h"
+#else
+#include <unistd.h>
+
 #include "support/pty_session.h"
 #endif
 
@@ -222,15 +228,74 @@ void RunWithoutReport(PluginLibrary& lib) {
   EXPECT_TRUE(Contains(Result(lib), "160m\t 1\t  1\r\n80m\t 0\t  0\r\nTotal\t 1\t  1\r\n"));
 }
 
-// An export run without anybody to confirm the header: the run goes on as
-// one without export, the score shows the rates, and no Cabrillo file or
-// settings are written.
-void ExportRunNotConfirmed(PluginLibrary& lib) {
+// An export run whose header the operator confirms unchanged: the score has
+// no rates, and the Cabrillo file is complete; a damaged host executable
+// only leaves the version out.
+void ExportRun(PluginLibrary& lib) {
   EXPECT_EQ(Reset(lib, 1, "PA3ABC", Night(20, 0)), 1);
   EXPECT_EQ(Add(lib, HostQso()), 1);
-  EXPECT_TRUE(Contains(Result(lib), RateLine(1)));
+  const std::string result = Result(lib);
+  EXPECT_TRUE(Contains(result, "Total\t 1\t  1\r\n"));
+  EXPECT_FALSE(Contains(result, "Hourly")) << result;
   EXPECT_EQ(ReadFile(kReport), kReportHeader);
+  const std::string log = ReadFile("PA3ABC.cbr");
+  EXPECT_EQ(log.rfind("START-OF-LOG: 3.0\r\n", 0), 0u) << log;
+  EXPECT_TRUE(Contains(log, "CALLSIGN: PA3ABC\r\n"));
+  EXPECT_TRUE(Contains(log, "CREATED-BY: Vexa \r\n"));
+  EXPECT_TRUE(Contains(log, "PA3ABC        599 JO21   DL1ABC        599 JO22\r\nEND-OF-LOG:\r\n"));
 }
+
+// An export run in a folder whose settings file is damaged: the answers are
+// saved all the same, beside what the file held.
+void ExportRunWithSettings(PluginLibrary& lib) {
+  ExportRun(lib);
+  const std::string settings = ReadFile("Plugins/SPTDC.ini");
+  EXPECT_TRUE(Contains(settings, "Operators=PA3ABC\r\n"));
+  EXPECT_TRUE(Contains(settings, "Contest=SPTC\r\n"));
+}
+
+#ifdef _WIN32
+// Runs an export case, pressing OK in the header dialog and in the message
+// box that names the file.
+void RunConfirmed(const std::function<void(PluginLibrary&)>& run, PluginLibrary& lib) {
+  DialogWatcher header(HEADER_DIALOG_TITLE, [](HWND d) {
+    PostMessageA(d, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(d, IDOK)));
+  });
+  DialogWatcher box("Output", [](HWND b) { ReadMessageBoxAndPressOk(b); });
+  run(lib);
+  header.Join();
+  box.Join();
+  EXPECT_TRUE(header.Found());
+  EXPECT_TRUE(box.Found());
+}
+#else
+std::size_t Count(const std::string& text, const std::string& what) {
+  std::size_t count = 0;
+  for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+    ++count;
+  return count;
+}
+
+// Runs an export case on a pseudo-terminal, pressing Enter at every prompt
+// of the header form (which keeps each value and confirms) and at the
+// message that names the file. Returns the child's exit status; output gets
+// what the child wrote on the terminal.
+int RunConfirmed(const std::function<int()>& body, std::string& output) {
+  PtySession terminal(body);
+  std::size_t answered = 0;
+  while (terminal.ReadMore()) {
+    // A field ends its prompt with "]: ", the soapbox with its hint in
+    // parentheses, and the message with its request for Enter.
+    const std::size_t prompts = Count(terminal.Output(), "]: ") +
+                                Count(terminal.Output(), "\"): ") +
+                                Count(terminal.Output(), "Press Enter");
+    for (; answered < prompts; ++answered) terminal.TypeLine("");
+  }
+  output = terminal.Output();
+  return terminal.Wait();
+}
+#endif
 
 // A PE32+ header with one section that holds the resource directory; the
 // section's file data begins at rawOffset.
@@ -272,16 +337,41 @@ void WriteSettings(const std::string& bytes) {
   WriteFile("Plugins/SPTDC.ini", bytes);
 }
 
+#ifdef _WIN32
 std::string MakeReadOnly() {
   fs::permissions(".", fs::perms::owner_read | fs::perms::owner_exec);
-  // Where permissions do not stop writes (root, or a file system that
-  // ignores them), the case cannot show anything.
+  // Windows lets files be created in a folder marked read-only: the case
+  // cannot show anything there.
   WriteFile("probe", "x");
   if (!fs::exists("probe")) return "";
   fs::remove("probe");
   fs::permissions(".", fs::perms::owner_all);
-  return "files can be created in a read-only folder here (running as root?)";
+  return "files can be created in a read-only folder here";
 }
+
+void RunInReadOnlyFolder(PluginLibrary& lib) { RunWithoutReport(lib); }
+#else
+std::string MakeReadOnly() {
+  const fs::perms readable = fs::perms::owner_read | fs::perms::owner_exec |
+                             fs::perms::group_read | fs::perms::group_exec |
+                             fs::perms::others_read | fs::perms::others_exec;
+  fs::permissions(".", readable);
+  return "";
+}
+
+// Runs in the case's child process. Root writes into any folder, so as root
+// the child first becomes the unprivileged user "nobody", for whom the
+// folder is read-only as for any operator.
+void RunInReadOnlyFolder(PluginLibrary& lib) {
+  if (geteuid() == 0 && setuid(65534) != 0) {
+    ADD_FAILURE() << "cannot leave the root account";
+    return;
+  }
+  WriteFile("probe", "x");
+  ASSERT_FALSE(fs::exists("probe")) << "the folder is writable";
+  RunWithoutReport(lib);
+}
+#endif
 
 struct HostileCase {
   std::string name;
@@ -289,7 +379,7 @@ struct HostileCase {
   std::function<std::string()> prepare;
   std::function<void(PluginLibrary&)> run;
   std::vector<std::string> changes;  // files that may appear or change
-  bool showsDialog = false;          // an export run: the header dialog comes up
+  bool showsDialog = false;          // an export run: the operator confirms the header
 };
 
 void PrintTo(const HostileCase& c, std::ostream* out) { *out << c.name; }
@@ -320,7 +410,7 @@ std::vector<HostileCase> Cases() {
   const char* invalid = "Invalid DateTime";
   auto exe = [&](const char* name, std::string bytes) {
     return HostileCase{name, [bytes] { WriteFile("Vexa.exe", bytes); return std::string(); },
-                       ExportRunNotConfirmed, {kReport}, true};
+                       ExportRun, {kReport, "PA3ABC.cbr"}, true};
   };
   return {
       text("null texts", nullptr),
@@ -349,12 +439,12 @@ std::vector<HostileCase> Cases() {
        [](PluginLibrary& lib) { FrequencyEverywhere(lib, 4294967295u); }, {kReport}},
       {"a report name that is a folder",
        [] { fs::create_directory(kReport); return std::string(); }, RunWithoutReport, {}},
-      {"a read-only working folder", MakeReadOnly, RunWithoutReport, {}},
+      {"a read-only working folder", MakeReadOnly, RunInReadOnlyFolder, {}},
       {"settings of binary garbage", [] { WriteSettings(Garbage(4096)); return std::string(); },
-       ExportRunNotConfirmed, {kReport}, true},
+       ExportRunWithSettings, {kReport, "PA3ABC.cbr", "Plugins/SPTDC.ini"}, true},
       {"settings of one huge line",
        [] { WriteSettings("[Settings] Name=" + std::string(4 << 20, 'x')); return std::string(); },
-       ExportRunNotConfirmed, {kReport}, true},
+       ExportRunWithSettings, {kReport, "PA3ABC.cbr", "Plugins/SPTDC.ini"}, true},
       exe("an empty Vexa.exe", ""),
       exe("a truncated Vexa.exe", PeImage(0x200).substr(0, 0x90)),
       exe("a Vexa.exe of garbage", "MZ" + Garbage(4096)),
@@ -370,25 +460,29 @@ class HostileInputTest : public ::testing::TestWithParam<HostileCase> {
 
 TEST_P(HostileInputTest, NoCrashNoHangDocumentedResults) {
   const HostileCase& c = GetParam();
-#ifdef _WIN32
-  if (c.showsDialog) GTEST_SKIP() << "shows the header dialog";
-#endif
   const std::string skip = c.prepare();
   if (!skip.empty()) GTEST_SKIP() << skip;
   const std::map<std::string, std::string> before = Snapshot();
 #ifdef _WIN32
-  c.run(lib);
+  if (c.showsDialog) {
+    RunConfirmed(c.run, lib);
+  } else {
+    c.run(lib);
+  }
 #else
+  auto body = [&] {
+    c.run(lib);
+    std::fflush(stdout);
+    return ::testing::Test::HasFailure() ? 1 : 0;
+  };
   int status = -2;
-  const std::string written = RunWithoutTerminal(
-      [&] {
-        c.run(lib);
-        std::fflush(stdout);
-        return ::testing::Test::HasFailure() ? 1 : 0;
-      },
-      status);
-  EXPECT_EQ(status, 0) << "the case failed above, crashed or hung; its standard error:\n"
-                       << written;
+  std::string written;
+  if (c.showsDialog) {
+    status = RunConfirmed(body, written);
+  } else {
+    written = RunWithoutTerminal(body, status);
+  }
+  EXPECT_EQ(status, 0) << "the case failed above, crashed or hung; what it wrote:\n" << written;
 #endif
   fs::permissions(".", fs::perms::owner_all);
   std::vector<std::string> changed = ChangedFiles(before, Snapshot());

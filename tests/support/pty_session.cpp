@@ -53,14 +53,20 @@ bool PtySession::ReadUntil(const std::string& text, int timeoutSeconds) {
   while (output_.find(text) == std::string::npos) {
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
         deadline - std::chrono::steady_clock::now());
-    if (left.count() <= 0) return false;
-    struct pollfd p = {master_, POLLIN, 0};
-    if (poll(&p, 1, static_cast<int>(left.count())) <= 0) return false;
-    char buffer[4096];
-    const ssize_t n = read(master_, buffer, sizeof buffer);
-    if (n <= 0) return false;  // the child has gone and closed the terminal
-    output_.append(buffer, static_cast<std::size_t>(n));
+    if (left.count() <= 0 || !Read(static_cast<int>(left.count()))) return false;
   }
+  return true;
+}
+
+bool PtySession::ReadMore(int timeoutSeconds) { return Read(timeoutSeconds * 1000); }
+
+bool PtySession::Read(int timeoutMs) {
+  struct pollfd p = {master_, POLLIN, 0};
+  if (poll(&p, 1, timeoutMs) <= 0) return false;
+  char buffer[4096];
+  const ssize_t n = read(master_, buffer, sizeof buffer);
+  if (n <= 0) return false;  // the child has gone and closed the terminal
+  output_.append(buffer, static_cast<std::size_t>(n));
   return true;
 }
 

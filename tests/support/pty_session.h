@@ -19,6 +19,8 @@ class PtySession {
 
   // Reads terminal output until it contains text; false on end or timeout.
   bool ReadUntil(const std::string& text, int timeoutSeconds = 10);
+  // Reads what the child writes next; false on end or timeout.
+  bool ReadMore(int timeoutSeconds = 10);
   // Types a line (a line end is added).
   void TypeLine(const std::string& line);
   // Signals end of input, as Ctrl-D at the start of a line does.
@@ -31,6 +33,8 @@ class PtySession {
   int Wait();
 
  private:
+  bool Read(int timeoutMs);
+
   int master_ = -1;
   int pid_ = -1;
   int status_ = -2;
