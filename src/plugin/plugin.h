@@ -59,7 +59,6 @@ class Plugin {
   const BandList& Bands() const { return SeenBands; }
   const RunState& Run() const { return run_; }
   int ClaimedScoreValue() const { return ClaimedScore; }
-  const CCabrilloLog& CabrilloExport() const { return CabrilloLog; }
 
  private:
   // Declared in the order the library-wide objects come into being at load.
