@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "abi/host_calls.h"
+#include "support/host_calls.h"
 
 namespace sptdc::bench {
 

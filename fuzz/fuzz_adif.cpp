@@ -8,16 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "adif_reader.h"
+#include "host/adif_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   // A few of the fields the host reads are kept, so values are stored as
   // well as read past.
   static const std::vector<std::string> kKept = {"CALL", "BAND", "MODE", "QSO_DATE", "SRX_STRING"};
   std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
-  std::vector<sptdc_host::AdifRecord> records;
-  sptdc_host::AdifError error;
-  if (!sptdc_host::ReadAdif(in, kKept, &records, &error)) {
+  std::vector<sptdc::host::AdifRecord> records;
+  sptdc::host::AdifError error;
+  if (!sptdc::host::ReadAdif(in, kKept, &records, &error)) {
     if (!records.empty() || error.offset > size || error.message.empty()) std::abort();
   }
   return 0;

@@ -11,8 +11,8 @@
 #include <optional>
 #include <string>
 
-#include "platform/posix/ini_file.h"
-#include "platform/text.h"
+#include "env/posix/ini_file.h"
+#include "util/text.h"
 
 namespace {
 

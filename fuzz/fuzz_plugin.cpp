@@ -23,7 +23,7 @@
 #include <limits>
 #include <string>
 
-#include "platform/fake/fake_platform.h"
+#include "support/fake_platform.h"
 #include "plugin/plugin.h"
 
 namespace {
@@ -66,12 +66,12 @@ sptdc::DateTime Time(FuzzedDataProvider& in) {
                              -657434.5, 2958465.99999, 2958466.0};
   sptdc::DateTime time;
   if (in.ConsumeBool()) {
-    time.m_dt = in.PickValueInArray(kSpecial);
+    time.days = in.PickValueInArray(kSpecial);
   } else {
     const std::uint64_t bits = in.ConsumeIntegral<std::uint64_t>();
-    std::memcpy(&time.m_dt, &bits, sizeof time.m_dt);
+    std::memcpy(&time.days, &bits, sizeof time.days);
   }
-  time.m_status = in.ConsumeBool() ? in.ConsumeIntegralInRange<std::int32_t>(0, 2)
+  time.status = in.ConsumeBool() ? in.ConsumeIntegralInRange<std::int32_t>(0, 2)
                                    : in.ConsumeIntegral<std::int32_t>();
   return time;
 }
@@ -151,7 +151,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   platform.failReplace = in.ConsumeIntegralInRange(0, 7) == 0;
 
-  sptdc::Plugin plugin(platform);
+  sptdc::Plugin plugin(platform, platform);
   for (int call = 0; call < 64 && in.remaining_bytes() > 0; ++call) {
     const std::size_t stored = plugin.Qsos().size();
     switch (in.ConsumeIntegralInRange(0, 7)) {

@@ -1,31 +1,24 @@
-#include "adif_reader.h"
+#include "host/adif_reader.h"
 
 #include <algorithm>
 #include <cstdio>
 
-namespace sptdc_host {
+#include "util/ascii.h"
+
+namespace sptdc::host {
+
 namespace {
 
 using Traits = std::char_traits<char>;
 
 // Longest tag text accepted between "<" and ">": enough for any field name
 // with its length and type, small enough that garbage cannot fill memory.
-constexpr size_t kMaxTagLength = 1024;
+constexpr std::size_t kMaxTagLength = 1024;
 
 // Values are read and skipped in pieces of this size, so a length of any
 // size fits std::streamsize, which is 32 bits on 32-bit Windows.
-constexpr uint64_t kChunk = 64 * 1024;
+constexpr std::uint64_t kChunk = 64 * 1024;
 
-char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
-
-std::string UpperAscii(const std::string& text) {
-  std::string upper = text;
-  for (char& c : upper) c = UpperAscii(c);
-  return upper;
-}
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
 // ADIF field names exclude these characters; control bytes and blanks make a
 // tag unreadable.
@@ -40,7 +33,7 @@ class ByteReader {
  public:
   explicit ByteReader(std::streambuf* buffer) : buffer_(buffer) {}
 
-  uint64_t offset() const { return offset_; }
+  std::uint64_t offset() const { return offset_; }
 
   // The next byte, or Traits::eof() at the end, without consuming it.
   int Peek() { return buffer_ ? buffer_->sgetc() : Traits::eof(); }
@@ -52,14 +45,14 @@ class ByteReader {
 
   // Consumes count bytes, appending them to *out when out is not null.
   // Returns false when the stream ends first.
-  bool Take(uint64_t count, std::string* out) {
+  bool Take(std::uint64_t count, std::string* out) {
     char chunk[kChunk];
     while (count > 0) {
-      const uint64_t want = std::min(count, kChunk);
+      const std::uint64_t want = std::min(count, kChunk);
       const std::streamsize got = buffer_ ? buffer_->sgetn(chunk, std::streamsize(want)) : 0;
-      offset_ += uint64_t(got);
-      if (out) out->append(chunk, size_t(got));
-      if (uint64_t(got) != want) return false;
+      offset_ += std::uint64_t(got);
+      if (out) out->append(chunk, std::size_t(got));
+      if (std::uint64_t(got) != want) return false;
       count -= want;
     }
     return true;
@@ -67,7 +60,7 @@ class ByteReader {
 
  private:
   std::streambuf* buffer_;
-  uint64_t offset_ = 0;
+  std::uint64_t offset_ = 0;
 };
 
 class AdiParser {
@@ -78,7 +71,7 @@ class AdiParser {
   bool Run(std::vector<AdifRecord>* records, AdifError* error);
 
  private:
-  bool Fail(uint64_t offset, std::string message) {
+  bool Fail(std::uint64_t offset, std::string message) {
     error_.record = inHeader_ ? 0 : records_.size() + 1;
     error_.offset = offset;
     error_.message = std::move(message);
@@ -87,9 +80,9 @@ class AdiParser {
 
   bool Parse();
   bool SkipByteOrderMark();
-  bool ReadTag(uint64_t tagOffset, std::string* tag);
-  bool HandleTag(uint64_t tagOffset, const std::string& tag);
-  bool HandleField(uint64_t tagOffset, const std::string& tag, size_t colon);
+  bool ReadTag(std::uint64_t tagOffset, std::string* tag);
+  bool HandleTag(std::uint64_t tagOffset, const std::string& tag);
+  bool HandleField(std::uint64_t tagOffset, const std::string& tag, std::size_t colon);
   bool Keeps(const std::string& upperName) const {
     return std::find(kept_.begin(), kept_.end(), upperName) != kept_.end();
   }
@@ -99,7 +92,7 @@ class AdiParser {
   std::vector<AdifRecord> records_;
   AdifRecord current_;
   bool recordOpen_ = false;  // a field has been read since the last <EOR>
-  uint64_t recordOffset_ = 0;  // where the open record's first field began
+  std::uint64_t recordOffset_ = 0;  // where the open record's first field began
   bool inHeader_ = false;
   AdifError error_;
 };
@@ -134,7 +127,7 @@ bool AdiParser::Parse() {
       reader_.Advance();
       continue;
     }
-    const uint64_t tagOffset = reader_.offset();
+    const std::uint64_t tagOffset = reader_.offset();
     std::string tag;
     if (!ReadTag(tagOffset, &tag) || !HandleTag(tagOffset, tag)) return false;
   }
@@ -144,7 +137,7 @@ bool AdiParser::Parse() {
 }
 
 // Reads "<...>" from the "<" at the current offset; *tag gets the text between.
-bool AdiParser::ReadTag(uint64_t tagOffset, std::string* tag) {
+bool AdiParser::ReadTag(std::uint64_t tagOffset, std::string* tag) {
   reader_.Advance();
   for (;;) {
     const int c = reader_.Peek();
@@ -157,13 +150,13 @@ bool AdiParser::ReadTag(uint64_t tagOffset, std::string* tag) {
   }
 }
 
-bool AdiParser::HandleTag(uint64_t tagOffset, const std::string& tag) {
+bool AdiParser::HandleTag(std::uint64_t tagOffset, const std::string& tag) {
   const std::string upper = UpperAscii(tag);
   // An XML declaration or the ADX root element: the other form of ADIF.
   if (upper.compare(0, 1, "?") == 0 || upper == "ADX" || upper.compare(0, 4, "ADX ") == 0) {
     return Fail(tagOffset, "an ADX (XML) file; only the ADI form is read");
   }
-  const size_t colon = tag.find(':');
+  const std::size_t colon = tag.find(':');
   if (colon != std::string::npos) return HandleField(tagOffset, tag, colon);
   if (upper == "EOH") {
     if (!inHeader_ && !records_.empty()) return Fail(tagOffset, "<EOH> after the first record");
@@ -183,9 +176,9 @@ bool AdiParser::HandleTag(uint64_t tagOffset, const std::string& tag) {
   return Fail(tagOffset, "malformed tag <" + tag + ">: a field needs a length");
 }
 
-bool AdiParser::HandleField(uint64_t tagOffset, const std::string& tag, size_t colon) {
+bool AdiParser::HandleField(std::uint64_t tagOffset, const std::string& tag, std::size_t colon) {
   const std::string name = tag.substr(0, colon);
-  const size_t typeColon = tag.find(':', colon + 1);
+  const std::size_t typeColon = tag.find(':', colon + 1);
   const std::string length =
       tag.substr(colon + 1, typeColon == std::string::npos ? std::string::npos : typeColon - colon - 1);
   const std::string type = typeColon == std::string::npos ? "" : tag.substr(typeColon + 1);
@@ -193,16 +186,16 @@ bool AdiParser::HandleField(uint64_t tagOffset, const std::string& tag, size_t c
   if (name.empty() || !std::all_of(name.begin(), name.end(), IsNameChar)) {
     return Fail(tagOffset, where + "bad field name");
   }
-  if (length.empty() || !std::all_of(length.begin(), length.end(), IsDigit)) {
+  if (length.empty() || !std::all_of(length.begin(), length.end(), IsAsciiDigit)) {
     return Fail(tagOffset, where + "the length is not a number");
   }
   if (typeColon != std::string::npos &&
-      (type.empty() || !std::all_of(type.begin(), type.end(), IsLetter))) {
+      (type.empty() || !std::all_of(type.begin(), type.end(), IsAsciiLetter))) {
     return Fail(tagOffset, where + "bad data type");
   }
-  uint64_t bytes = 0;
+  std::uint64_t bytes = 0;
   for (char digit : length) {
-    const uint64_t value = uint64_t(digit - '0');
+    const std::uint64_t value = std::uint64_t(digit - '0');
     if (bytes > (UINT64_MAX - value) / 10) return Fail(tagOffset, where + "the length is too large");
     bytes = bytes * 10 + value;
   }
@@ -237,4 +230,4 @@ bool ReadAdif(std::istream& in, const std::vector<std::string>& keptFields,
   return AdiParser(in, keptFields).Run(records, error);
 }
 
-}  // namespace sptdc_host
+}  // namespace sptdc::host

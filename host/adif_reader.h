@@ -5,15 +5,14 @@
 // it acts on any of its QSOs. It streams: only the values of the fields the
 // caller asks for are kept, the rest are read past, and offsets are 64-bit, so
 // files of any size cost memory only for the fields kept.
-#ifndef SPTDC_HOST_ADIF_READER_H
-#define SPTDC_HOST_ADIF_READER_H
+#pragma once
 
 #include <cstdint>
 #include <istream>
 #include <string>
 #include <vector>
 
-namespace sptdc_host {
+namespace sptdc::host {
 
 // One field as read: the name folded to upper case, the value byte for byte.
 struct AdifField {
@@ -29,8 +28,8 @@ struct AdifRecord {
 };
 
 struct AdifError {
-  uint64_t record = 0;  // the record being read, counted from 1; 0 in the header
-  uint64_t offset = 0;  // byte offset from the start of the file
+  std::uint64_t record = 0;  // the record being read, counted from 1; 0 in the header
+  std::uint64_t offset = 0;  // byte offset from the start of the file
   std::string message;
 };
 
@@ -48,6 +47,4 @@ struct AdifError {
 bool ReadAdif(std::istream& in, const std::vector<std::string>& keptFields,
               std::vector<AdifRecord>* records, AdifError* error);
 
-}  // namespace sptdc_host
-
-#endif
+}  // namespace sptdc::host

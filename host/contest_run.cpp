@@ -1,8 +1,7 @@
-#include "contest_run.h"
+#include "host/contest_run.h"
 
-#include <cstdio>
+namespace sptdc::host {
 
-namespace sptdc_host {
 namespace {
 
 // What the positions without a role receive: an empty text, zero, and a
@@ -27,7 +26,7 @@ RunSettings MakeRunSettings(const std::string& stationOption, const CivilDate* d
   return settings;
 }
 
-RunCounts PassLog(const PluginApi& api, const RunSettings& settings,
+RunCounts PassLog(const EntryPoints& api, const RunSettings& settings,
                   const std::vector<QsoFields>& qsos) {
   const SptdcDateTime runTime = OleDateTime(settings.runDate, 0);
   api.ResetStats0(kEmpty, settings.cabrilloExport ? 1 : 0, settings.stationCall.c_str(), &runTime,
@@ -50,15 +49,8 @@ RunCounts PassLog(const PluginApi& api, const RunSettings& settings,
   return counts;
 }
 
-std::string ReportFileName(const CivilDate& runDate) {
-  char name[64];
-  std::snprintf(name, sizeof name, "StatsSPTDC_%02d_%02d_%04d.txt", runDate.day, runDate.month,
-                runDate.year);
-  return name;
-}
-
-std::string ScoreText(const PluginApi& api) {
-  int32_t resultCode = 0;
+std::string ScoreText(const EntryPoints& api) {
+  std::int32_t resultCode = 0;
   const char* result = api.GetResult0(&resultCode);
   std::string text;
   for (const char* c = result ? result : kEmpty; *c; ++c) {
@@ -68,7 +60,7 @@ std::string ScoreText(const PluginApi& api) {
   return text;
 }
 
-int CheckCall(const PluginApi& api, const std::string& call, const std::string& band,
+int CheckCall(const EntryPoints& api, const std::string& call, const std::string& band,
               const std::string& mode) {
   // The host's two answer buffers, which the plug-in leaves alone.
   char answer1[64] = "";
@@ -91,8 +83,8 @@ const char* CheckVerdictWords(int verdict) {
   }
 }
 
-bool IsValidGrid(const PluginApi& api, const std::string& text) {
+bool IsValidGrid(const EntryPoints& api, const std::string& text) {
   return api.IsValidExchg0(text.c_str(), kEmpty, kEmpty, kEmpty, 0, 0, 0) == 1;
 }
 
-}  // namespace sptdc_host
+}  // namespace sptdc::host

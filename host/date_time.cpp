@@ -1,9 +1,11 @@
-#include "date_time.h"
+#include "host/date_time.h"
 
-#include <cstdint>
 #include <ctime>
 
-namespace sptdc_host {
+#include "util/ascii.h"
+
+namespace sptdc::host {
+
 namespace {
 
 bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
@@ -13,25 +15,11 @@ int DaysInMonth(int year, int month) {
   return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
 }
 
-// Days from 1 January 1970 to the date, counted in 400-year eras of 146097
-// days with each year starting in March, so that the leap day comes last.
-int64_t DaysFromUnixEpoch(const CivilDate& date) {
-  const int64_t y = date.year - (date.month <= 2 ? 1 : 0);
-  const int64_t era = (y >= 0 ? y : y - 399) / 400;
-  const int64_t yearOfEra = y - era * 400;
-  const int64_t dayOfYear = (153 * (date.month + (date.month > 2 ? -3 : 9)) + 2) / 5 + date.day - 1;
-  const int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-  return era * 146097 + dayOfEra - 719468;
-}
-
-// 1 January 1970 is day 25569 of the OLE Automation calendar.
-constexpr int64_t kUnixEpochOleDay = 25569;
-
 // The number written by count decimal digits at text[at], or -1.
-int Digits(const std::string& text, size_t at, size_t count) {
+int Digits(const std::string& text, std::size_t at, std::size_t count) {
   int value = 0;
-  for (size_t i = at; i < at + count; ++i) {
-    if (i >= text.size() || text[i] < '0' || text[i] > '9') return -1;
+  for (std::size_t i = at; i < at + count; ++i) {
+    if (i >= text.size() || !IsAsciiDigit(text[i])) return -1;
     value = value * 10 + (text[i] - '0');
   }
   return value;
@@ -45,12 +33,8 @@ bool IsValidDate(const CivilDate& date) {
 }
 
 SptdcDateTime OleDateTime(const CivilDate& date, int secondOfDay) {
-  const int64_t day = DaysFromUnixEpoch(date) + kUnixEpochOleDay;
-  const double fraction = secondOfDay / 86400.0;
-  SptdcDateTime value;
-  value.date = day < 0 ? double(day) - fraction : double(day) + fraction;
-  value.status = SPTDC_TIME_VALID;
-  return value;
+  const DateTime value = DateTimeOf(date, secondOfDay);
+  return SptdcDateTime{value.days, value.status};
 }
 
 bool ParseAdifDate(const std::string& text, CivilDate* date) {
@@ -85,4 +69,4 @@ CivilDate LocalToday() {
   return CivilDate{local->tm_year + 1900, local->tm_mon + 1, local->tm_mday};
 }
 
-}  // namespace sptdc_host
+}  // namespace sptdc::host

@@ -1,29 +1,20 @@
-// date_time.h - calendar dates and the plug-in's date-time value.
-//
-// The plug-in takes dates as OLE Automation dates: days since 30 December
-// 1899 00:00 with the time of day as the fraction. ADIF writes them as
-// YYYYMMDD and HHMM or HHMMSS, the command line as YYYY-MM-DD.
-#ifndef SPTDC_HOST_DATE_TIME_H
-#define SPTDC_HOST_DATE_TIME_H
+// Dates as the host reads them: ADIF writes them as YYYYMMDD and HHMM or
+// HHMMSS, the command line as YYYY-MM-DD. The plug-in takes them as its
+// date-time value, made by the calendar the plug-in itself uses.
+#pragma once
 
 #include <string>
 
 #include "sptdc.h"
+#include "util/date_time.h"
 
-namespace sptdc_host {
+namespace sptdc::host {
 
-// A proleptic Gregorian date; valid ones have years 1 to 9999.
-struct CivilDate {
-  int year = 0;
-  int month = 0;
-  int day = 0;
-};
-
+// Valid dates have years 1 to 9999.
 bool IsValidDate(const CivilDate& date);
 
-// A valid date and a time of day in seconds (0 to 86399) as the plug-in's
-// value, in the valid state. Before the epoch the fraction counts backwards
-// from the day, as OLE dates do: -1.25 is 29 December 1899 06:00.
+// A valid date and a time of day in seconds (0 to 86399) as the host's
+// date-time record, in the valid state (see DateTimeOf).
 SptdcDateTime OleDateTime(const CivilDate& date, int secondOfDay);
 
 // "YYYYMMDD" (ADIF QSO_DATE). False unless it is exactly that and valid.
@@ -38,6 +29,4 @@ bool ParseIsoDate(const std::string& text, CivilDate* date);
 // Today in the local time zone.
 CivilDate LocalToday();
 
-}  // namespace sptdc_host
-
-#endif
+}  // namespace sptdc::host

@@ -1,12 +1,15 @@
-#include "frequency.h"
+#include "host/frequency.h"
 
-namespace sptdc_host {
+#include "util/ascii.h"
+
+namespace sptdc::host {
+
 namespace {
 
 struct BandEdges {
   const char* name;
-  uint64_t lowHz;
-  uint64_t highHz;
+  std::uint64_t lowHz;
+  std::uint64_t highHz;
 };
 
 // The band enumeration of ADIF 3.1, edges in hertz.
@@ -46,33 +49,31 @@ const BandEdges kBands[] = {
     {"submm", 300'000'000'000, 7'500'000'000'000},
 };
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Whole megahertz above this would overflow the hertz count.
-constexpr uint64_t kMaxMegahertz = UINT64_MAX / 1'000'000 - 1;
+constexpr std::uint64_t kMaxMegahertz = UINT64_MAX / 1'000'000 - 1;
 
 }  // namespace
 
-bool MegahertzToHertz(const std::string& text, uint64_t* hertz) {
-  size_t at = 0;
-  size_t end = text.size();
+bool MegahertzToHertz(const std::string& text, std::uint64_t* hertz) {
+  std::size_t at = 0;
+  std::size_t end = text.size();
   while (at < end && IsBlank(text[at])) ++at;
   while (end > at && IsBlank(text[end - 1])) --end;
 
-  uint64_t megahertz = 0;
-  size_t digits = 0;
-  for (; at < end && IsDigit(text[at]); ++at, ++digits) {
+  std::uint64_t megahertz = 0;
+  std::size_t digits = 0;
+  for (; at < end && IsAsciiDigit(text[at]); ++at, ++digits) {
     if (megahertz > kMaxMegahertz / 10) return false;
-    megahertz = megahertz * 10 + uint64_t(text[at] - '0');
+    megahertz = megahertz * 10 + std::uint64_t(text[at] - '0');
   }
   if (megahertz > kMaxMegahertz) return false;
   // Six places after the point are the hertz; further places are dropped.
-  uint64_t fractionHz = 0;
-  uint64_t placeValue = 100'000;
+  std::uint64_t fractionHz = 0;
+  std::uint64_t placeValue = 100'000;
   if (at < end && text[at] == '.') {
-    for (++at; at < end && IsDigit(text[at]); ++at, ++digits) {
-      fractionHz += uint64_t(text[at] - '0') * placeValue;
+    for (++at; at < end && IsAsciiDigit(text[at]); ++at, ++digits) {
+      fractionHz += std::uint64_t(text[at] - '0') * placeValue;
       placeValue /= 10;
     }
   }
@@ -81,11 +82,11 @@ bool MegahertzToHertz(const std::string& text, uint64_t* hertz) {
   return true;
 }
 
-std::string AdifBandOf(uint64_t hertz) {
+std::string AdifBandOf(std::uint64_t hertz) {
   for (const BandEdges& band : kBands) {
     if (hertz >= band.lowHz && hertz <= band.highHz) return band.name;
   }
   return "";
 }
 
-}  // namespace sptdc_host
+}  // namespace sptdc::host

@@ -1,11 +1,10 @@
 // frequency.h - ADIF frequencies and bands.
-#ifndef SPTDC_HOST_FREQUENCY_H
-#define SPTDC_HOST_FREQUENCY_H
+#pragma once
 
 #include <cstdint>
 #include <string>
 
-namespace sptdc_host {
+namespace sptdc::host {
 
 // An ADIF FREQ value, megahertz as a decimal number ("1.8225", "3.5", "7."),
 // to whole hertz by decimal digit arithmetic: 1.000001 MHz is 1000001 Hz,
@@ -13,12 +12,10 @@ namespace sptdc_host {
 // hertz are dropped, as the plug-in drops those below a kilohertz. Blanks
 // around the number are allowed. False for a negative, malformed or
 // unrepresentable value.
-bool MegahertzToHertz(const std::string& text, uint64_t* hertz);
+bool MegahertzToHertz(const std::string& text, std::uint64_t* hertz);
 
 // The ADIF band that holds the frequency, in lower case ("160m" for 1.8 to
 // 2.0 MHz, both ends included); empty when no band holds it.
-std::string AdifBandOf(uint64_t hertz);
+std::string AdifBandOf(std::uint64_t hertz);
 
-}  // namespace sptdc_host
-
-#endif
+}  // namespace sptdc::host

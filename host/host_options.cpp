@@ -1,14 +1,15 @@
-#include "host_options.h"
+#include "host/host_options.h"
 
 #include <algorithm>
 
-namespace sptdc_host {
+namespace sptdc::host {
+
 namespace {
 
 struct CommandWord {
   const char* word;
   Command command;
-  size_t operands;  // the arguments that follow the command word
+  std::size_t operands;  // the arguments that follow the command word
 };
 
 const CommandWord kCommands[] = {
@@ -56,7 +57,7 @@ bool ParseHostOptions(const std::vector<std::string>& args, HostOptions* options
   }
   std::vector<std::string> words;
   bool bandOrMode = false;
-  for (size_t i = 0; i < args.size(); ++i) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     std::string* target = nullptr;
     if (arg == "--plugin") target = &options->pluginPath;
@@ -116,4 +117,4 @@ bool ParseHostOptions(const std::vector<std::string>& args, HostOptions* options
   return true;
 }
 
-}  // namespace sptdc_host
+}  // namespace sptdc::host

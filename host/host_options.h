@@ -1,13 +1,12 @@
 // host_options.h - the command line of sptdc-host.
-#ifndef SPTDC_HOST_HOST_OPTIONS_H
-#define SPTDC_HOST_HOST_OPTIONS_H
+#pragma once
 
 #include <string>
 #include <vector>
 
-#include "date_time.h"
+#include "host/date_time.h"
 
-namespace sptdc_host {
+namespace sptdc::host {
 
 enum class Command { kScore, kExport, kCheck, kGrid, kHelp, kVersion };
 
@@ -34,6 +33,4 @@ bool ParseHostOptions(const std::vector<std::string>& args, HostOptions* options
 // The --help text.
 const char* HostUsage();
 
-}  // namespace sptdc_host
-
-#endif
+}  // namespace sptdc::host

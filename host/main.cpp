@@ -7,14 +7,16 @@
 #include <string>
 #include <vector>
 
-#include "adif_reader.h"
-#include "contest_run.h"
-#include "host_options.h"
-#include "platform.h"
-#include "plugin.h"
-#include "qso_fields.h"
+#include "host/adif_reader.h"
+#include "host/contest_run.h"
+#include "host/host_options.h"
+#include "host/platform.h"
+#include "host/qso_fields.h"
+#include "loader/loaded_plugin.h"
+#include "plugin/rejection_report.h"
 
-namespace sptdc_host {
+namespace sptdc::host {
+
 namespace {
 
 constexpr int kExitDone = 0;
@@ -58,10 +60,11 @@ int Run(const HostOptions& options) {
     return kExitDone;
   }
   std::string error;
-  const std::string pluginPath = options.pluginPath.empty() ? Plugin::DefaultPath() : options.pluginPath;
-  const std::unique_ptr<Plugin> plugin = Plugin::Load(pluginPath, &error);
+  const std::string pluginPath =
+      options.pluginPath.empty() ? LoadedPlugin::DefaultPath() : options.pluginPath;
+  const std::unique_ptr<LoadedPlugin> plugin = LoadedPlugin::Load(pluginPath, &error);
   if (!plugin) return Fail(error);
-  const PluginApi& api = plugin->api();
+  const EntryPoints& api = plugin->api();
 
   if (options.command == Command::kGrid) {
     const bool valid = IsValidGrid(api, options.gridText);
@@ -78,13 +81,13 @@ int Run(const HostOptions& options) {
       options.station, options.hasDate ? &options.date : nullptr, records,
       options.command == Command::kExport);
 
-  if (!options.directory.empty() && !platform::ChangeDirectory(options.directory)) {
+  if (!options.directory.empty() && !ChangeDirectory(options.directory)) {
     return Fail("cannot change to the directory " + options.directory);
   }
   const RunCounts counts = PassLog(api, settings, qsos);
   std::fprintf(stderr, "sptdc-host: %zu records read, %zu stored, %zu rejected; rejection report: %s\n",
                counts.read, counts.stored, counts.rejected,
-               (platform::CurrentDirectory() + ReportFileName(settings.runDate)).c_str());
+               (CurrentDirectory() + RejectionReportName(DateTimeOf(settings.runDate, 0))).c_str());
 
   if (options.command == Command::kCheck) {
     const int verdict = CheckCall(api, options.call, options.band, options.mode);
@@ -101,10 +104,11 @@ int Run(const HostOptions& options) {
 }
 
 }  // namespace
-}  // namespace sptdc_host
+
+}  // namespace sptdc::host
 
 int main(int argc, char** argv) {
-  using namespace sptdc_host;
+  using namespace sptdc::host;
   try {
     HostOptions options;
     std::string error;

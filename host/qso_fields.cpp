@@ -1,11 +1,12 @@
-#include "qso_fields.h"
+#include "host/qso_fields.h"
 
 #include <initializer_list>
 
-#include "date_time.h"
-#include "frequency.h"
+#include "host/date_time.h"
+#include "host/frequency.h"
 
-namespace sptdc_host {
+namespace sptdc::host {
+
 namespace {
 
 // The value of the first of the names that the record holds with a non-empty
@@ -51,9 +52,9 @@ QsoFields QsoFromAdif(const AdifRecord& record, const std::string& stationOption
   qso.call = FirstGiven(record, {"CALL"});
   qso.time = QsoTime(record);
 
-  uint64_t hertz = 0;
+  std::uint64_t hertz = 0;
   const bool haveFrequency = MegahertzToHertz(FirstGiven(record, {"FREQ"}), &hertz);
-  if (haveFrequency && hertz <= UINT32_MAX) qso.frequencyHz = uint32_t(hertz);
+  if (haveFrequency && hertz <= UINT32_MAX) qso.frequencyHz = std::uint32_t(hertz);
 
   qso.mode = FirstGiven(record, {"MODE"});
   qso.sentRst = FirstGiven(record, {"RST_SENT"});
@@ -69,4 +70,4 @@ QsoFields QsoFromAdif(const AdifRecord& record, const std::string& stationOption
   return qso;
 }
 
-}  // namespace sptdc_host
+}  // namespace sptdc::host

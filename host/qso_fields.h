@@ -1,22 +1,21 @@
 // qso_fields.h - an ADIF record as the values of the AddData0 roles.
-#ifndef SPTDC_HOST_QSO_FIELDS_H
-#define SPTDC_HOST_QSO_FIELDS_H
+#pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "adif_reader.h"
+#include "host/adif_reader.h"
 #include "sptdc.h"
 
-namespace sptdc_host {
+namespace sptdc::host {
 
 // The values that one AddData0 call passes in its role positions.
 struct QsoFields {
   std::string myCall;
   std::string call;
   SptdcDateTime time{0.0, SPTDC_TIME_NULL};
-  uint32_t frequencyHz = 0;
+  std::uint32_t frequencyHz = 0;
   std::string mode;
   std::string sentRst;
   std::string receivedRst;
@@ -44,6 +43,4 @@ QsoFields QsoFromAdif(const AdifRecord& record, const std::string& stationOption
 // The record's own station: STATION_CALLSIGN, else OPERATOR, else empty.
 std::string OwnCallOf(const AdifRecord& record);
 
-}  // namespace sptdc_host
-
-#endif
+}  // namespace sptdc::host

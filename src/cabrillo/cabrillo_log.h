@@ -6,16 +6,18 @@
 #include <string>
 #include <vector>
 
+#include "cabrillo/header_fields.h"
 #include "log/qso_record.h"
-#include "platform/date_time.h"
+#include "util/date_time.h"
 
 namespace sptdc {
 
-class Platform;
+class Env;
+class Operator;
 
-class CCabrilloLog {
+class CCabrilloLog : public HeaderTexts {
  public:
-  explicit CCabrilloLog(Platform& platform) : platform_(platform) {}
+  CCabrilloLog(Env& env, Operator& op) : env_(env), operator_(op) {}
 
   // Loads the header values, shows the header dialog and, on OK, saves the
   // answers and prepares them for the writer: returns 1. Otherwise returns 0
@@ -35,37 +37,14 @@ class CCabrilloLog {
   // the file, and the message box that names it.
   void Export(const std::vector<CInfo>& qsos, int claimedScore);
 
-  std::string Callsign;
-  std::string Name;
-  std::string Address;
-  std::string Address_City;
-  std::string Address_St_Prov;
-  std::string Address_PostalCode;
-  std::string Address_Country;
-  std::string Claimed;
-  std::string Contest;
-  std::string Email;
-  std::string Club;
-  std::string SoapBox;
-  std::string Operators;
-  std::string Category;
-  std::string Category_Station;
-  std::string Category_Overlay;
-  std::string Category_Mode;
-  std::string Category_Band;
-  std::string Category_Assisted;
-  std::string Category_Transmitter;
-  std::string Category_Power;
-  std::string Location;
   std::string FileBase;
   std::vector<std::string> QsoLines;
 
  private:
-  std::string Setting(const char* key, const std::string& fallback) const;
-  void SaveSetting(const char* key, const std::string& value) const;
   std::string HostVersion() const;
 
-  Platform& platform_;
+  Env& env_;
+  Operator& operator_;
 };
 
 // The file base for a station callsign: every character that cannot stand in

@@ -2,15 +2,26 @@
 // line per stored QSO, and the end line. The file is written beside its
 // final name and renamed over it, so a failed export never leaves a broken
 // log where a good one was.
-#include "cabrillo/cabrillo_log.h"
-#include "platform/format.h"
-#include "platform/output_file.h"
-#include "platform/platform.h"
-#include "platform/text.h"
-
 #include <cstdio>
+#include <map>
+
+#include "cabrillo/cabrillo_log.h"
+#include "cabrillo/ui/operator.h"
+#include "env/env.h"
+#include "env/output_file.h"
+#include "util/format.h"
+#include "util/text.h"
 
 namespace sptdc {
+
+namespace {
+
+// The header lines that no field fills, by line number; the fields' lines
+// (HeaderFields) fall between them.
+constexpr int kClaimedScoreLine = 13;
+constexpr int kCreatedByLine = 22;
+
+}  // namespace
 
 void CCabrilloLog::AddQsoLine(const std::string& call, int frequencyKHz, const char* mode,
                               const DateTime& time, const std::string& sentExchange,
@@ -21,10 +32,10 @@ void CCabrilloLog::AddQsoLine(const std::string& call, int frequencyKHz, const c
 }
 
 std::string CCabrilloLog::HostVersion() const {
-  for (const std::string& file : platform_.ExecutablesInCurrentDirectory()) {
+  for (const std::string& file : env_.ExecutablesInCurrentDirectory()) {
     if (text::Find(file, "Vexa", 0) == std::string::npos) continue;
     FileVersion v;
-    if (!platform_.ReadFileVersion(file, v)) return "";
+    if (!env_.ReadFileVersion(file, v)) return "";
     if (v.major == 2) return Format("%d.%d", v.major, v.minor);
     return Format("%d.%d.%d", v.major, v.minor, v.build);
   }
@@ -32,40 +43,26 @@ std::string CCabrilloLog::HostVersion() const {
 }
 
 std::string CCabrilloLog::WriteCabrillo(int claimedScore, bool& produced) {
-  const std::string version = HostVersion();
-  const std::string name = FileBase + ".cbr";
-  const std::string temporary = name + ".tmp";
+  std::map<int, std::string> header;
+  for (const HeaderField& field : HeaderFields()) {
+    if (field.fileLine == 0) continue;
+    header[field.fileLine] =
+        FileTagPrefix(field) + (field.fileValue ? field.fileValue : this->*field.text) + "\r\n";
+  }
+  header[kClaimedScoreLine] = Format("CLAIMED-SCORE: %d\r\n", claimedScore);
+  header[kCreatedByLine] = "CREATED-BY: Vexa " + HostVersion() + "\r\n";
 
   std::string log = "START-OF-LOG: 3.0\r\n";
-  log += "LOCATION: " + Location + "\r\n";
-  log += "CALLSIGN: " + Callsign + "\r\n";
-  log += "CLUB: " + Club + "\r\n";
-  log += "CONTEST: SPTDC\r\n";
-  log += "CATEGORY-OPERATOR: " + Category + "\r\n";
-  log += "CATEGORY-ASSISTED: " + Category_Assisted + "\r\n";
-  log += "CATEGORY-BAND: " + Category_Band + "\r\n";
-  log += "CATEGORY-MODE: " + Category_Mode + "\r\n";
-  log += "CATEGORY-POWER: " + Category_Power + "\r\n";
-  log += "CATEGORY-STATION: " + Category_Station + "\r\n";
-  log += "CATEGORY-TRANSMITTER: " + Category_Transmitter + "\r\n";
-  log += Format("CLAIMED-SCORE: %d\r\n", claimedScore);
-  log += "OPERATORS: " + Operators + "\r\n";
-  log += "NAME: " + Name + "\r\n";
-  log += "ADDRESS: " + Address + "\r\n";
-  log += "ADDRESS-CITY: " + Address_City + "\r\n";
-  log += "ADDRESS-STATE-PROVINCE: " + Address_St_Prov + "\r\n";
-  log += "ADDRESS-POSTALCODE: " + Address_PostalCode + "\r\n";
-  log += "ADDRESS-COUNTRY: " + Address_Country + "\r\n";
-  log += "EMAIL: " + Email + "\r\n";
-  log += "CREATED-BY: Vexa " + version + "\r\n";
-  log += "SOAPBOX: " + SoapBox + "\r\n";
+  for (const auto& line : header) log += line.second;
   for (const std::string& line : QsoLines) log += line;
   log += "END-OF-LOG:\r\n";
 
+  const std::string name = FileBase + ".cbr";
+  const std::string temporary = name + ".tmp";
   OutputFile file(temporary, OutputFile::kTruncate);
   const bool created = file.IsOpen();
   file.Write(log);
-  produced = file.Close() && platform_.ReplaceFile(temporary, name);
+  produced = file.Close() && env_.ReplaceFile(temporary, name);
   if (!produced) {
     if (created) std::remove(temporary.c_str());
     return "File not produced: " + name;
@@ -84,7 +81,7 @@ void CCabrilloLog::Export(const std::vector<CInfo>& qsos, int claimedScore) {
   }
   bool produced = false;
   const std::string message = WriteCabrillo(claimedScore, produced);
-  platform_.ShowMessage(message, "Output",
+  operator_.ShowMessage(message, "Output",
                         produced ? MessageIcon::kInformation : MessageIcon::kWarning);
 }
 

@@ -1,6 +1,6 @@
 #include "geo/world_pos.h"
 
-#include "platform/text.h"
+#include "util/text.h"
 
 namespace sptdc {
 

@@ -1,6 +1,6 @@
 #include "log/band_list.h"
 
-#include "platform/text.h"
+#include "util/text.h"
 
 namespace sptdc {
 

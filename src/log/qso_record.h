@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/date_time.h"
+#include "util/date_time.h"
 
 namespace sptdc {
 

@@ -1,9 +1,9 @@
 // The judgement of one logged QSO: the rule tests in their fixed order, the
 // dupe scan, and the rejection report lines.
 #include "geo/world_pos.h"
-#include "platform/format.h"
-#include "platform/output_file.h"
-#include "platform/text.h"
+#include "util/format.h"
+#include "env/output_file.h"
+#include "util/text.h"
 #include "plugin/plugin.h"
 
 namespace sptdc {

@@ -1,6 +1,6 @@
 #include "plugin/contest_rules.h"
 
-#include "platform/text.h"
+#include "util/text.h"
 
 namespace sptdc {
 

@@ -1,8 +1,9 @@
 #include "plugin/plugin.h"
 
-#include "geo/checks.h"
-#include "platform/format.h"
-#include "platform/output_file.h"
+#include "cabrillo/ui/operator.h"
+#include "env/output_file.h"
+#include "plugin/checks.h"
+#include "plugin/rejection_report.h"
 #include "report/result_text.h"
 
 namespace sptdc {
@@ -14,8 +15,8 @@ const char* const kBands[] = {"160m"};
 
 }  // namespace
 
-Plugin::Plugin(Platform& platform)
-    : platform_(platform), ModeRules(kModes, 1), BandRules(kBands, 1), CabrilloLog(platform) {}
+Plugin::Plugin(Env& env, Operator& op)
+    : operator_(op), ModeRules(kModes, 1), BandRules(kBands, 1), CabrilloLog(env, op) {}
 
 int Plugin::ResetStats(int cabrilloExport, const std::string& stationCall,
                        const DateTime& runTime) {
@@ -26,9 +27,9 @@ int Plugin::ResetStats(int cabrilloExport, const std::string& stationCall,
   run_.CabrilloRequested = cabrilloExport;
   // A cancelled header dialog clears the flag itself; the report comes anyway.
   if (cabrilloExport != 0) CabrilloLog.EditHeader(stationCall, run_.CabrilloRequested);
-  run_.ReportFileName = Format("StatsSPTDC_%s.txt", runTime.Format("%d_%m_%Y").c_str());
+  run_.ReportFileName = RejectionReportName(runTime);
   OutputFile report(run_.ReportFileName, OutputFile::kTruncate);
-  report.Write("Stew Perry Topband Distance Challenge TEST UBN file \r\n");
+  report.Write(kRejectionReportHeader);
   return 1;
 }
 
@@ -56,7 +57,7 @@ const char* Plugin::GetResult() {
 }
 
 void Plugin::SetupSet() {
-  platform_.ShowMessage("No additional setup for this plugin", nullptr, MessageIcon::kNone);
+  operator_.ShowMessage("No additional setup for this plugin", nullptr, MessageIcon::kNone);
 }
 
 const char* Plugin::SetName(int setIndex) { return setIndex == 0 ? "SPDTC (C)" : ""; }

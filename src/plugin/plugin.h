@@ -1,6 +1,6 @@
 // The plug-in's library-wide state and the operations behind its ten entry
 // points. The exported C functions hold one Plugin for the life of the
-// library; tests make their own with a fake platform.
+// library; tests make their own with a fake environment and operator.
 //
 // All calls come from the host's window thread, one at a time; nothing here
 // locks. Texts are 8-bit, in the host's code page; the entry points have
@@ -15,12 +15,14 @@
 #include "cabrillo/cabrillo_log.h"
 #include "log/band_list.h"
 #include "log/qso_record.h"
-#include "platform/date_time.h"
-#include "platform/platform.h"
 #include "plugin/contest_rules.h"
 #include "plugin/run_state.h"
+#include "util/date_time.h"
 
 namespace sptdc {
+
+class Env;
+class Operator;
 
 // The fields of a QSO that AddData reads.
 struct QsoInput {
@@ -38,7 +40,7 @@ struct QsoInput {
 
 class Plugin {
  public:
-  explicit Plugin(Platform& platform);
+  Plugin(Env& env, Operator& op);
 
   // Starts a contest run; creates the day's rejection report. Returns 1.
   int ResetStats(int cabrilloExport, const std::string& stationCall, const DateTime& runTime);
@@ -62,7 +64,7 @@ class Plugin {
 
  private:
   // Declared in the order the library-wide objects come into being at load.
-  Platform& platform_;
+  Operator& operator_;
   CContestRules ModeRules;
   CContestRules BandRules;
   CCabrilloLog CabrilloLog;

@@ -2,13 +2,13 @@
 
 #include <cmath>
 
-#include "platform/format.h"
+#include "util/date_time.h"
+#include "util/format.h"
 
 namespace sptdc {
 
 namespace {
 
-constexpr double kHalfSecondInDays = 0.5 / 86400.0;
 constexpr double kMinutesPerDay = 1440.0;
 constexpr double kShortWindowMinutes = 10.0;
 constexpr double kLongWindowMinutes = 60.0;
@@ -25,7 +25,7 @@ void RateTally::Account(const DateTime& time, int points) {
   // towards zero. The minutes stay a double: a huge or NaN difference must
   // not be cast to an integer, and trunc(x) < limit is the same test.
   const double minutes =
-      std::trunc((days + (days >= 0 ? kHalfSecondInDays : -kHalfSecondInDays)) * kMinutesPerDay);
+      std::trunc(WithHalfSecondAwayFromZero(days) * kMinutesPerDay);
   if (minutes < kLongWindowMinutes) {
     ++hourQsos_;
     hourPoints_ += points;

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "log/qso_record.h"
-#include "platform/date_time.h"
+#include "util/date_time.h"
 
 namespace sptdc {
 

@@ -1,8 +1,8 @@
 #include "report/result_text.h"
 
 #include "geo/distance.h"
-#include "platform/format.h"
-#include "platform/text.h"
+#include "util/format.h"
+#include "util/text.h"
 #include "report/rates.h"
 
 namespace sptdc {

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <filesystem>
 
-#include "abi/host_calls.h"
-#include "abi/plugin_library.h"
+#include "support/host_calls.h"
+#include "support/plugin_library.h"
 #include "support/temp_dir.h"
 
 #ifdef _WIN32
@@ -18,7 +18,6 @@
 namespace sptdc::testing {
 namespace {
 
-const char kReportHeader[] = "Stew Perry Topband Distance Challenge TEST UBN file \r\n";
 
 class AbiTest : public ::testing::Test {
  protected:

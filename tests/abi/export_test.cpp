@@ -6,12 +6,12 @@
 
 #include <filesystem>
 
-#include "abi/host_calls.h"
-#include "abi/plugin_library.h"
+#include "support/host_calls.h"
+#include "support/plugin_library.h"
 #include "support/temp_dir.h"
 
 #ifdef _WIN32
-#include "cabrillo/ui/header_dialog_ids.h"
+#include "cabrillo/header_dialog_ids.h"
 #include "support/window_watcher.h"
 #else
 #include "support/pty_session.h"
@@ -164,7 +164,7 @@ TEST_F(ExportTest, CancelledOnTheTerminalChangesNoFile) {
   EXPECT_EQ(ReadFile("Plugins/SPTDC.ini"), kSettings);
   EXPECT_FALSE(std::filesystem::exists("PA3ABC_P.cbr"));
   EXPECT_EQ(ReadFile("StatsSPTDC_27_12_2008.txt"),
-            "Stew Perry Topband Distance Challenge TEST UBN file \r\n");
+            kReportHeader);
 }
 
 TEST_F(ExportTest, EndOfInputCancels) {

@@ -26,12 +26,12 @@
 #include <string>
 #include <vector>
 
-#include "abi/host_calls.h"
-#include "abi/plugin_library.h"
+#include "support/host_calls.h"
+#include "support/plugin_library.h"
 #include "support/temp_dir.h"
 
 #ifdef _WIN32
-#include "cabrillo/ui/header_dialog_ids.h"
+#include "cabrillo/header_dialog_ids.h"
 #include "support/window_watcher.h"
 #else
 #include <unistd.h>
@@ -45,7 +45,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const char kReport[] = "StatsSPTDC_27_12_2008.txt";
-const char kReportHeader[] = "Stew Perry Topband Distance Challenge TEST UBN file \r\n";
 
 std::string Str(const char* text) { return text ? text : ""; }
 

@@ -4,7 +4,7 @@
 
 #include "cabrillo/cabrillo_log.h"
 #include "cabrillo/ui/cabrillo_dialog.h"
-#include "platform/fake/fake_platform.h"
+#include "support/fake_platform.h"
 #include "plugin/plugin.h"
 #include "support/qso_builder.h"
 #include "support/temp_dir.h"
@@ -59,7 +59,7 @@ class CabrilloWriterTest : public ::testing::Test {
 
   testing::TempDir dir;
   FakePlatform platform;
-  Plugin plugin{platform};
+  Plugin plugin{platform, platform};
 };
 
 TEST_F(CabrilloWriterTest, AnExportWithoutQsos) {
@@ -82,11 +82,11 @@ TEST_F(CabrilloWriterTest, EveryStoredRecordBecomesAQsoLineInListOrder) {
   plugin.AddData(Qso("W1AW", "160m", "cw", "JO21", "FN20", At(21, 8)));
   QsoInput odd = Qso("VERYLONGCALL/MM", "160m", "CW", "JO21QK", "JO22");
   odd.frequencyHz = 123456789;
-  odd.time.m_status = DateTime::kInvalid;
+  odd.time.status = DateTime::kInvalid;
   plugin.AddData(odd);
   QsoInput null = Qso("OK1XYZ");
   null.frequencyHz = 999;
-  null.time.m_status = DateTime::kNull;
+  null.time.status = DateTime::kNull;
   plugin.AddData(null);
   plugin.AddData(Qso("OK1AB", "80m"));  // rejected: not in the log
   plugin.GetResult();

@@ -2,7 +2,7 @@
 
 #include "cabrillo/cabrillo_log.h"
 #include "cabrillo/ui/cabrillo_dialog.h"
-#include "platform/fake/fake_platform.h"
+#include "support/fake_platform.h"
 
 namespace sptdc {
 namespace {
@@ -10,7 +10,7 @@ namespace {
 class HeaderSettingsTest : public ::testing::Test {
  protected:
   FakePlatform platform;
-  CCabrilloLog log{platform};
+  CCabrilloLog log{platform, platform};
   int requested = 1;
 };
 

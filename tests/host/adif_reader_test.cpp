@@ -1,4 +1,4 @@
-#include "adif_reader.h"
+#include "host/adif_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,8 @@
 #include <cstring>
 #include <sstream>
 
-namespace sptdc_host {
+namespace sptdc::host {
+
 namespace {
 
 const std::vector<std::string> kKept = {"CALL", "GRIDSQUARE", "COMMENT"};
@@ -84,8 +85,8 @@ TEST(AdifReaderTest, TheFirstOfTwoFieldsOfOneNameCounts) {
 
 struct FaultCase {
   const char* text;
-  uint64_t record;
-  uint64_t offset;
+  std::uint64_t record;
+  std::uint64_t offset;
   const char* message;  // a part of the message
 };
 
@@ -135,7 +136,7 @@ TEST(AdifReaderTest, ATagOfGarbageIsCutShort) {
 // nothing: its bytes are counted, not copied.
 class LongFieldStream : public std::streambuf {
  public:
-  LongFieldStream(std::string head, uint64_t fillerBytes, std::string tail)
+  LongFieldStream(std::string head, std::uint64_t fillerBytes, std::string tail)
       : head_(std::move(head)), filler_(fillerBytes), tail_(std::move(tail)) {
     setg(&head_[0], &head_[0], &head_[0] + head_.size());
   }
@@ -160,7 +161,7 @@ class LongFieldStream : public std::streambuf {
     while (done < count) {
       if (gptr() == egptr() && underflow() == traits_type::eof()) break;
       const std::streamsize step = std::min<std::streamsize>(count - done, egptr() - gptr());
-      if (stage_ != 1) std::memcpy(out + done, gptr(), size_t(step));
+      if (stage_ != 1) std::memcpy(out + done, gptr(), std::size_t(step));
       gbump(int(step));
       done += step;
     }
@@ -169,7 +170,7 @@ class LongFieldStream : public std::streambuf {
 
  private:
   int_type NextFillerChunk() {
-    const uint64_t size = std::min<uint64_t>(filler_, sizeof chunk_);
+    const std::uint64_t size = std::min<std::uint64_t>(filler_, sizeof chunk_);
     filler_ -= size;
     std::memset(chunk_, 'x', sizeof chunk_);
     setg(chunk_, chunk_, chunk_ + size);
@@ -177,14 +178,14 @@ class LongFieldStream : public std::streambuf {
   }
 
   std::string head_;
-  uint64_t filler_;
+  std::uint64_t filler_;
   std::string tail_;
   int stage_ = 0;
   char chunk_[1 << 20];
 };
 
 TEST(AdifReaderTest, FilesBeyondFourGigabytesKeepTheirOffsets) {
-  const uint64_t filler = (uint64_t(9) << 29);  // 4.5 GiB
+  const std::uint64_t filler = (std::uint64_t(9) << 29);  // 4.5 GiB
   const std::string head = "<CALL:4>K1AB<EOR><CALL:4>K2AB<NOTES:" + std::to_string(filler) + ">";
   auto buffer = std::make_unique<LongFieldStream>(head, filler, "<EOR><CALL:4>K3AB<BAD><EOR>");
   std::istream in(buffer.get());
@@ -197,4 +198,5 @@ TEST(AdifReaderTest, FilesBeyondFourGigabytesKeepTheirOffsets) {
 }
 
 }  // namespace
-}  // namespace sptdc_host
+
+}  // namespace sptdc::host

@@ -1,8 +1,9 @@
-#include "host_options.h"
+#include "host/host_options.h"
 
 #include <gtest/gtest.h>
 
-namespace sptdc_host {
+namespace sptdc::host {
+
 namespace {
 
 TEST(HostOptionsTest, CommandsWithOptionsAnywhere) {
@@ -69,4 +70,5 @@ TEST(HostOptionsTest, UsageFaults) {
 }
 
 }  // namespace
-}  // namespace sptdc_host
+
+}  // namespace sptdc::host

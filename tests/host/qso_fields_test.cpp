@@ -1,17 +1,18 @@
-#include "qso_fields.h"
+#include "host/qso_fields.h"
 
 #include <gtest/gtest.h>
 
-#include "date_time.h"
-#include "frequency.h"
+#include "host/date_time.h"
+#include "host/frequency.h"
 
-namespace sptdc_host {
+namespace sptdc::host {
+
 namespace {
 
 TEST(FrequencyTest, MegahertzToHertzIsExact) {
   const struct {
     const char* text;
-    uint64_t hertz;
+    std::uint64_t hertz;
   } good[] = {
       {"1.8225", 1822500},       {"1.000001", 1000001},  {"1.8229999", 1822999},
       {"3.5", 3500000},          {"7", 7000000},         {"7.", 7000000},
@@ -20,21 +21,21 @@ TEST(FrequencyTest, MegahertzToHertzIsExact) {
   };
   for (const auto& c : good) {
     SCOPED_TRACE(c.text);
-    uint64_t hertz = 1;
+    std::uint64_t hertz = 1;
     ASSERT_TRUE(MegahertzToHertz(c.text, &hertz));
     EXPECT_EQ(hertz, c.hertz);
   }
   for (const char* bad : {"", ".", "-1.8", "+1.8", "1.8.2", "1,8", "1.8 MHz", "1e6",
                           "99999999999999999999"}) {
     SCOPED_TRACE(bad);
-    uint64_t hertz = 1;
+    std::uint64_t hertz = 1;
     EXPECT_FALSE(MegahertzToHertz(bad, &hertz));
   }
 }
 
 TEST(FrequencyTest, AdifBandIncludesBothEdges) {
   const struct {
-    uint64_t hertz;
+    std::uint64_t hertz;
     const char* band;
   } cases[] = {
       {1'799'999, ""},      {1'800'000, "160m"},   {1'999'999, "160m"},   {2'000'000, "160m"},
@@ -138,7 +139,7 @@ TEST(QsoFromAdifTest, DateAndTimeStates) {
   const struct {
     const char* date;
     const char* time;
-    int32_t status;
+    std::int32_t status;
   } cases[] = {
       {"20241228", "2205", SPTDC_TIME_VALID},  {"20241228", nullptr, SPTDC_TIME_NULL},
       {nullptr, "2205", SPTDC_TIME_NULL},      {"20241228", "", SPTDC_TIME_NULL},
@@ -157,4 +158,5 @@ TEST(QsoFromAdifTest, DateAndTimeStates) {
 }
 
 }  // namespace
-}  // namespace sptdc_host
+
+}  // namespace sptdc::host

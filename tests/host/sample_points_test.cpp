@@ -7,13 +7,14 @@
 #include <fstream>
 #include <memory>
 
-#include "adif_reader.h"
-#include "contest_run.h"
-#include "plugin.h"
-#include "qso_fields.h"
+#include "host/adif_reader.h"
+#include "host/contest_run.h"
+#include "loader/loaded_plugin.h"
+#include "host/qso_fields.h"
 #include "support/temp_dir.h"
 
-namespace sptdc_host {
+namespace sptdc::host {
+
 namespace {
 
 std::vector<AdifRecord> SampleRecords() {
@@ -25,13 +26,13 @@ std::vector<AdifRecord> SampleRecords() {
 }
 
 // The points of the one QSO of a run: the figure of the "Last QSO" line.
-int PointsAlone(const PluginApi& api, const QsoFields& qso) {
+int PointsAlone(const EntryPoints& api, const QsoFields& qso) {
   RunSettings settings;
   settings.stationCall = "K1ZZT";
   settings.runDate = CivilDate{2024, 12, 28};
   PassLog(api, settings, {qso});
   const std::string text = ScoreText(api);
-  const size_t last = text.find("Last QSO: ");
+  const std::size_t last = text.find("Last QSO: ");
   int points = -1;
   if (last != std::string::npos) std::sscanf(text.c_str() + last, "Last QSO: %d points", &points);
   return points;
@@ -59,7 +60,7 @@ TEST(SamplePointsTest, MatchDistancesComputedByHand) {
   };
   const std::vector<AdifRecord> records = SampleRecords();
   std::string error;
-  const std::unique_ptr<Plugin> plugin = Plugin::Load(Plugin::DefaultPath(), &error);
+  const std::unique_ptr<LoadedPlugin> plugin = LoadedPlugin::Load(LoadedPlugin::DefaultPath(), &error);
   ASSERT_TRUE(plugin) << error;
   sptdc::testing::TempDir workDir;
 
@@ -80,4 +81,5 @@ TEST(SamplePointsTest, MatchDistancesComputedByHand) {
 }
 
 }  // namespace
-}  // namespace sptdc_host
+
+}  // namespace sptdc::host

@@ -2,8 +2,9 @@
 
 #include <filesystem>
 
-#include "platform/fake/fake_platform.h"
+#include "support/fake_platform.h"
 #include "plugin/plugin.h"
+#include "support/expected_texts.h"
 #include "support/qso_builder.h"
 #include "support/temp_dir.h"
 
@@ -11,11 +12,11 @@ namespace sptdc {
 namespace {
 
 using testing::At;
+using testing::kReportHeader;
 using testing::Qso;
 using testing::ReadFile;
 
 const char kReport[] = "StatsSPTDC_27_12_2008.txt";
-const char kHeader[] = "Stew Perry Topband Distance Challenge TEST UBN file \r\n";
 
 class AddDataTest : public ::testing::Test {
  protected:
@@ -24,13 +25,13 @@ class AddDataTest : public ::testing::Test {
   // The report's lines after the header.
   std::string Lines() const {
     const std::string report = ReadFile(kReport);
-    return report.compare(0, sizeof kHeader - 1, kHeader) == 0 ? report.substr(sizeof kHeader - 1)
+    return report.compare(0, sizeof kReportHeader - 1, kReportHeader) == 0 ? report.substr(sizeof kReportHeader - 1)
                                                                : "(no header) " + report;
   }
 
   testing::TempDir dir;
   FakePlatform platform;
-  Plugin plugin{platform};
+  Plugin plugin{platform, platform};
 };
 
 TEST_F(AddDataTest, StoresACountingQsoSilently) {
@@ -46,7 +47,7 @@ TEST_F(AddDataTest, StoresACountingQsoSilently) {
   EXPECT_EQ(r.m_receivedExchange, "JO22");
   EXPECT_EQ(r.m_frequencyKHz, 1830);
   EXPECT_EQ(r.m_dupe, 0);
-  EXPECT_EQ(r.m_time.m_dt, At(21, 0).m_dt);
+  EXPECT_EQ(r.m_time.days, At(21, 0).days);
   EXPECT_EQ(Lines(), "");
 }
 
@@ -121,10 +122,10 @@ TEST_F(AddDataTest, AcceptsWhatOnlyPresenceOrShapeIsTestedFor) {
 TEST_F(AddDataTest, FrequencyIsWholeKilohertzAndTimesFormatAsTheirState) {
   QsoInput qso = Qso("OK1XYZ", "80m");
   qso.frequencyHz = 999;
-  qso.time.m_status = DateTime::kInvalid;
+  qso.time.status = DateTime::kInvalid;
   EXPECT_EQ(plugin.AddData(qso), 0);
   qso.frequencyHz = 4294967295u;
-  qso.time.m_status = DateTime::kNull;
+  qso.time.status = DateTime::kNull;
   EXPECT_EQ(plugin.AddData(qso), 0);
   EXPECT_EQ(Lines(),
             "QSO:  0  CW  Invalid DateTime  PA3ABC  599  JO21  OK1XYZ  579  JO22   NO CONTEST BAND !!!\r\n"
@@ -132,14 +133,14 @@ TEST_F(AddDataTest, FrequencyIsWholeKilohertzAndTimesFormatAsTheirState) {
 
   QsoInput stored = Qso("DL1ABC");
   stored.frequencyHz = 999;
-  stored.time.m_status = DateTime::kInvalid;
+  stored.time.status = DateTime::kInvalid;
   EXPECT_EQ(plugin.AddData(stored), 1);
   EXPECT_EQ(plugin.Qsos()[0].m_frequencyKHz, 0);
-  EXPECT_EQ(plugin.Qsos()[0].m_time.m_status, DateTime::kInvalid);
+  EXPECT_EQ(plugin.Qsos()[0].m_time.status, DateTime::kInvalid);
 }
 
 TEST_F(AddDataTest, WithoutAReportFileTheVerdictsStayTheSame) {
-  Plugin fresh{platform};  // no run yet: the report has no name
+  Plugin fresh{platform, platform};  // no run yet: the report has no name
   EXPECT_EQ(fresh.AddData(Qso("DL1ABC")), 1);
   EXPECT_EQ(fresh.AddData(Qso("DL1ABC")), 1);
   EXPECT_EQ(fresh.AddData(Qso("OK1XYZ", "80m")), 0);

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "platform/fake/fake_platform.h"
+#include "support/fake_platform.h"
 #include "plugin/plugin.h"
+#include "support/expected_texts.h"
 #include "support/qso_builder.h"
 #include "support/temp_dir.h"
 
@@ -9,21 +10,20 @@ namespace sptdc {
 namespace {
 
 using testing::At;
+using testing::kReportHeader;
 using testing::Qso;
 using testing::ReadFile;
-
-const char kReportHeader[] = "Stew Perry Topband Distance Challenge TEST UBN file \r\n";
 
 class ResetStatsTest : public ::testing::Test {
  protected:
   testing::TempDir dir;
   FakePlatform platform;
-  Plugin plugin{platform};
+  Plugin plugin{platform, platform};
 };
 
 TEST_F(ResetStatsTest, NamesTheRunAndCreatesTheDaysReport) {
   DateTime runTime;
-  runTime.m_dt = 39818.75;  // 5 January 2009, 18:00
+  runTime.days = 39818.75;  // 5 January 2009, 18:00
   EXPECT_EQ(plugin.ResetStats(0, "PA3ABC", runTime), 1);
   EXPECT_EQ(plugin.Run().RunDate, "05.01.2009");
   EXPECT_EQ(plugin.Run().StationCall, "PA3ABC");
@@ -53,13 +53,13 @@ TEST_F(ResetStatsTest, EmptiesTheListsAndTheSameDaysReport) {
 
 TEST_F(ResetStatsTest, InvalidAndNullRunTimesNameTheReportWithTheirTexts) {
   DateTime invalid;
-  invalid.m_status = DateTime::kInvalid;
+  invalid.status = DateTime::kInvalid;
   plugin.ResetStats(0, "PA3ABC", invalid);
   EXPECT_EQ(plugin.Run().RunDate, "Invalid DateTime");
   EXPECT_EQ(ReadFile("StatsSPTDC_Invalid DateTime.txt"), kReportHeader);
 
   DateTime null;
-  null.m_status = DateTime::kNull;
+  null.status = DateTime::kNull;
   plugin.ResetStats(0, "", null);
   EXPECT_EQ(plugin.Run().RunDate, "");
   EXPECT_EQ(ReadFile("StatsSPTDC_.txt"), kReportHeader);

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/fake/fake_platform.h"
+#include "support/fake_platform.h"
 #include "plugin/plugin.h"
 #include "support/qso_builder.h"
 #include "support/temp_dir.h"
@@ -39,7 +39,7 @@ class RatesTest : public ::testing::Test {
 
   testing::TempDir dir;
   FakePlatform platform;
-  Plugin plugin{platform};
+  Plugin plugin{platform, platform};
 };
 
 TEST_F(RatesTest, OneRecordLiesInBothWindowsOfDayZero) {
@@ -68,9 +68,9 @@ TEST_F(RatesTest, WindowsReachBackFromTheLastRecord) {
 
 TEST_F(RatesTest, DifferencesRoundToTheSecondBeforeCuttingToMinutes) {
   DateTime almostTen = At(20, 50, 0);
-  almostTen.m_dt += 0.6 / 86400.0;  // 9:59.4 before the reference: 9 minutes
+  almostTen.days += 0.6 / 86400.0;  // 9:59.4 before the reference: 9 minutes
   DateTime justTen = At(20, 50, 0);
-  justTen.m_dt += 0.4 / 86400.0;    // 9:59.6 before: rounds to 10 minutes
+  justTen.days += 0.4 / 86400.0;    // 9:59.6 before: rounds to 10 minutes
   plugin.AddData(Qso("A1", "160m", "CW", "JO21", "JO22", almostTen));
   plugin.AddData(Qso("A2", "160m", "CW", "JO21", "JO22", justTen));
   plugin.AddData(Qso("A3", "160m", "CW", "JO21", "JO22", At(21, 0)));
@@ -92,9 +92,9 @@ TEST_F(RatesTest, AllBandsShareTheTallies) {
 
 TEST_F(RatesTest, OddTimesDoNotBreakTheTallies) {
   DateTime nan = At(21, 0);
-  nan.m_dt = std::nan("");
+  nan.days = std::nan("");
   DateTime huge = At(21, 0);
-  huge.m_dt = -1e300;
+  huge.days = -1e300;
   plugin.AddData(Qso("A1", "160m", "CW", "JO21", "JO22", nan));
   plugin.AddData(Qso("A2", "160m", "CW", "JO21", "JO22", huge));
   plugin.AddData(Qso("A3", "160m", "CW", "JO21", "JO22", At(21, 0)));

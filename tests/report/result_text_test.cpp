@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/fake/fake_platform.h"
+#include "support/fake_platform.h"
 #include "plugin/plugin.h"
 #include "support/qso_builder.h"
 #include "support/temp_dir.h"
@@ -21,7 +21,7 @@ class ResultTextTest : public ::testing::Test {
 
   testing::TempDir dir;
   FakePlatform platform;
-  Plugin plugin{platform};
+  Plugin plugin{platform, platform};
 };
 
 TEST(SortBandsTest, LongestWavelengthFirstAndStable) {

@@ -4,13 +4,14 @@
 #include <string>
 
 #include "plugin/plugin.h"
+#include "support/expected_texts.h"
 
 namespace sptdc::testing {
 
 // 27 December 2008, the night of a contest, at hh:mm:ss.
 inline DateTime At(int hour, int minute, int second = 0) {
   DateTime t;
-  t.m_dt = 39809.0 + (hour * 3600.0 + minute * 60.0 + second) / 86400.0;
+  t.days = ContestNight(hour, minute, second);
   return t;
 }
 

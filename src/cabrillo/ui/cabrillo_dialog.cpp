@@ -1,9 +1,9 @@
 #include "cabrillo/ui/cabrillo_dialog.h"
 
-#include "platform/platform.h"
+#include "cabrillo/ui/operator.h"
 
 namespace sptdc {
 
-bool Cabrillo::DoModal() { return platform_.RunHeaderDialog(*this); }
+bool Cabrillo::DoModal() { return operator_->RunHeaderDialog(*this); }
 
 }  // namespace sptdc

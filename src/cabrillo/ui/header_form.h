@@ -1,40 +1,14 @@
-// What the Cabrillo header dialog shows, independent of the toolkit: its
-// title, its 22 fields in row order with label, control id and kind, the
-// text of `Cabrillo` each control holds, and the entries of the drop-down
-// lists. The Windows dialog and the terminal form both work from this one
-// table, so the two cannot drift apart.
+// How the header dialog's drop-down lists behave, independent of the
+// toolkit, so that the Windows dialog and the terminal form show the same
+// entries and pick the same one.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "cabrillo/ui/cabrillo_dialog.h"
-#include "cabrillo/ui/header_dialog_ids.h"
+#include "cabrillo/header_fields.h"
 
 namespace sptdc {
-
-enum class ControlKind {
-  kEdit,         // one line that scrolls sideways as the operator types
-  kAddressEdit,  // one line that takes only as much as its width shows
-  kSoapBox,      // several lines; Enter starts a new line
-  kList,         // editable drop-down list, entries in table order
-  kSortedList,   // editable drop-down list, entries in alphabetical order
-};
-
-struct HeaderField {
-  const char* label;
-  int id;
-  ControlKind kind;
-  std::string Cabrillo::*text;
-  std::vector<std::string> entries;  // in resource order; empty for edit fields
-};
-
-constexpr const char* kHeaderDialogTitle = HEADER_DIALOG_TITLE;
-
-// The 22 fields top to bottom; of a row with two fields the left one first.
-const std::vector<HeaderField>& HeaderFields();
-
-bool IsList(ControlKind kind);
 
 // A list's entries in the order the list shows them: sorted lists
 // alphabetically (as text::Compare orders them), the others as in the table.

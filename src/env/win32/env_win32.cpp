@@ -1,0 +1,78 @@
+// The environment through the Win32 API: settings go through the
+// private-profile functions, versions through the version resource functions.
+#include <windows.h>
+
+#include <vector>
+
+#include "env/env.h"
+
+namespace sptdc {
+
+namespace {
+
+class Win32Env final : public Env {
+ public:
+  std::string ReadSetting(const std::string& file, const std::string& section,
+                          const std::string& key, const std::string& fallback) override {
+    // The value is read whole: the buffer grows until the value fits, which
+    // the function shows by copying fewer than size - 1 characters.
+    std::vector<char> buffer(256);
+    for (;;) {
+      const DWORD copied =
+          GetPrivateProfileStringA(section.c_str(), key.c_str(), fallback.c_str(), buffer.data(),
+                                   static_cast<DWORD>(buffer.size()), file.c_str());
+      if (copied + 1 < buffer.size() || buffer.size() >= (1u << 26)) {
+        return std::string(buffer.data(), copied);
+      }
+      buffer.resize(buffer.size() * 4);
+    }
+  }
+
+  void WriteSetting(const std::string& file, const std::string& section, const std::string& key,
+                    const std::string& value) override {
+    WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str());
+  }
+
+  std::vector<std::string> ExecutablesInCurrentDirectory() override {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE listing = FindFirstFileA("*.exe", &found);
+    if (listing == INVALID_HANDLE_VALUE) return names;
+    do {
+      names.emplace_back(found.cFileName);
+    } while (FindNextFileA(listing, &found));
+    FindClose(listing);
+    return names;
+  }
+
+  bool ReadFileVersion(const std::string& file, FileVersion& version) override {
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(file.c_str(), &ignored);
+    if (size == 0) return false;
+    std::vector<char> block(size);
+    if (!GetFileVersionInfoA(file.c_str(), 0, size, block.data())) return false;
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT fixedSize = 0;
+    if (!VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &fixedSize) ||
+        !fixed || fixedSize < sizeof(VS_FIXEDFILEINFO))
+      return false;
+    version.major = HIWORD(fixed->dwFileVersionMS);
+    version.minor = LOWORD(fixed->dwFileVersionMS);
+    version.build = HIWORD(fixed->dwFileVersionLS);
+    version.revision = LOWORD(fixed->dwFileVersionLS);
+    return true;
+  }
+
+  bool ReplaceFile(const std::string& from, const std::string& to) override {
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  }
+};
+
+}  // namespace
+
+Env& Env::Default() {
+  static Win32Env env;
+  return env;
+}
+
+}  // namespace sptdc
