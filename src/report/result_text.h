@@ -18,7 +18,8 @@ struct ScoreText {
 
 // Sorts the bands in place, longest wavelength first for names such as
 // "160m" and "80m": descending by the name left-padded with "0" to 20
-// characters, by an exchange sort in which equal keys keep their places.
+// characters, by an exchange sort. The sort is not stable: names with equal
+// keys may change places ("80m", "080m", "160m" gives "160m", "080m", "80m").
 void SortBands(std::vector<std::string>& bands);
 
 // Builds the text from the stored records; sorts the band list in place.

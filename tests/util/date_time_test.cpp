@@ -64,5 +64,61 @@ TEST(DateTimeTest, DifferenceIsBetweenInstantsAndIgnoresStatus) {
   EXPECT_DOUBLE_EQ(Value(-0.5) - Value(0.0), 0.5);  // -0.5 is 12:00 on day 0
 }
 
+TEST(CalendarTest, KnownDaysInBothDirections) {
+  const struct {
+    CivilDate date;
+    std::int64_t day;
+  } cases[] = {
+      {{1899, 12, 30}, 0},       {{1899, 12, 29}, -1},      {{1900, 1, 1}, 2},
+      {{1900, 3, 1}, 61},        {{1970, 1, 1}, 25569},     {{2000, 2, 29}, 36585},
+      {{2008, 12, 27}, 39809},   {{100, 1, 1}, -657434},    {{9999, 12, 31}, 2958465},
+      {{1, 1, 1}, -693593},      {{1600, 2, 29}, -109512},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(DayNumber(c.date), c.day) << c.day;
+    EXPECT_EQ(DateOfDay(c.day), c.date) << c.day;
+  }
+}
+
+TEST(CalendarTest, EveryDayFromYearOneTo9999RoundTrips) {
+  CivilDate expected{1, 1, 1};
+  for (std::int64_t day = DayNumber(expected); day <= DayNumber({9999, 12, 31}); ++day) {
+    const CivilDate date = DateOfDay(day);
+    ASSERT_EQ(date, expected) << day;
+    ASSERT_EQ(DayNumber(date), day);
+    // The next date by counting, so the walk checks month and leap-year lengths too.
+    const bool leap = (date.year % 4 == 0 && date.year % 100 != 0) || date.year % 400 == 0;
+    const int lengths[] = {31, leap ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    expected = date;
+    if (++expected.day > lengths[date.month - 1]) {
+      expected.day = 1;
+      if (++expected.month > 12) {
+        expected.month = 1;
+        ++expected.year;
+      }
+    }
+  }
+}
+
+TEST(CalendarTest, DateTimeOfFormatsBackToItsDateAndTime) {
+  const struct {
+    CivilDate date;
+    int second;
+    double days;
+    const char* text;
+  } cases[] = {
+      {{2008, 12, 27}, 21 * 3600, 39809.875, "2008-12-27 21:00:00"},
+      {{1899, 12, 30}, 0, 0.0, "1899-12-30 00:00:00"},
+      {{1899, 12, 29}, 6 * 3600, -1.25, "1899-12-29 06:00:00"},
+      {{9999, 12, 31}, 86399, 2958465.0 + 86399 / 86400.0, "9999-12-31 23:59:59"},
+  };
+  for (const auto& c : cases) {
+    const DateTime value = DateTimeOf(c.date, c.second);
+    EXPECT_DOUBLE_EQ(value.days, c.days) << c.text;
+    EXPECT_EQ(value.status, DateTime::kValid);
+    EXPECT_EQ(value.Format("%Y-%m-%d %H:%M:%S"), c.text);
+  }
+}
+
 }  // namespace
 }  // namespace sptdc
