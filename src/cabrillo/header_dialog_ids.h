@@ -1,8 +1,8 @@
 /* Identifiers and title of the Cabrillo header dialog, shared by the Windows
    dialog resource and the C++ description of the dialog. Plain #defines
    only, since the resource compiler reads this file too. */
-#ifndef SPTDC_CABRILLO_UI_HEADER_DIALOG_IDS_H
-#define SPTDC_CABRILLO_UI_HEADER_DIALOG_IDS_H
+#ifndef SPTDC_CABRILLO_HEADER_DIALOG_IDS_H
+#define SPTDC_CABRILLO_HEADER_DIALOG_IDS_H
 
 #define IDD_CABRILLO_HEADER 101
 #define HEADER_DIALOG_TITLE "Stew Perry Topband Challenge"

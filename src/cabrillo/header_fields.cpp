@@ -17,8 +17,10 @@ std::vector<HeaderField> MakeFields() {
       "OH", "OK", "OR", "PA", "RI", "SC", "SD", "TN", "TX", "UT", "VT", "VA", "WA", "WV", "WI", "WY",
       // the provinces and territories
       "NB", "NS", "QC", "ON", "MB", "SK", "AB", "BC", "NWT", "NF", "LB", "NU", "YT", "PEI"};
+  // One field per row, laid out by hand so that the columns read as a table:
   // label, id, kind, text, entries,
   //   opening, fixed, key, saveOrder, takesAnswer, fileLine, fileTag, fileValue
+  // clang-format off
   return {
       // The contest's name is shown and saved, but the file always names this contest.
       {"CONTEST", IDC_CONTEST, K::kEdit, &T::Contest, {},
@@ -75,6 +77,7 @@ std::vector<HeaderField> MakeFields() {
       {"E-MAIL", IDC_EMAIL, K::kEdit, &T::Email, {},
        O::kSetting, nullptr, "Email", 11, true, 21, "EMAIL", nullptr},
   };
+  // clang-format on
 }
 
 }  // namespace
