@@ -2,11 +2,13 @@
 // turns null texts into empty ones, copies the host's date-time records and
 // catches every exception, so nothing ever crosses into the host; on a
 // failure (only memory exhaustion is possible) it returns the entry point's
-// usual neutral value.
+// usual neutral value. Those that run the plug-in's code do so in the
+// floating-point state of its own, whatever state the host calls in.
 #include "sptdc.h"
 
 #include "cabrillo/ui/operator.h"
 #include "env/env.h"
+#include "env/float_environment.h"
 #include "plugin/plugin.h"
 
 namespace {
@@ -38,6 +40,7 @@ int SPTDC_CALL AddData0(const char* myCall, const char* call, const SptdcDateTim
                         const char*, const char*, const char*, const char*, const char*,
                         const char*, const char*, int32_t, int32_t, int32_t, double, double,
                         const char*, const char*, const char*, const char* band, const char*) {
+  sptdc::ScopedFloatEnvironment computing;
   try {
     sptdc::QsoInput qso;
     qso.myCall = Text(myCall);
@@ -63,6 +66,7 @@ int SPTDC_CALL RemoveData0(const char*, const char* call, const SptdcDateTime*,
                            const char*, const char*, const char*, const char*, const char*,
                            const char*, int32_t, int32_t, int32_t, double, double, const char*,
                            const char*, const char*, const char* band, const char*) {
+  sptdc::ScopedFloatEnvironment computing;
   try {
     return ThePlugin.RemoveData(Text(call), Text(band));
   } catch (...) {
@@ -76,6 +80,7 @@ int SPTDC_CALL CheckCall0(const char* call, uint32_t, uint32_t, const char* mode
                           int32_t, double, double, const char*, const char*, const char*,
                           const char*, const char*, const char* band, const char* otherBand,
                           char*, char*) {
+  sptdc::ScopedFloatEnvironment computing;
   try {
     return ThePlugin.CheckCall(Text(call), Text(mode), band, otherBand);
   } catch (...) {
@@ -85,6 +90,7 @@ int SPTDC_CALL CheckCall0(const char* call, uint32_t, uint32_t, const char* mode
 
 int SPTDC_CALL IsValidExchg0(const char* exchange, const char*, const char*, const char*, int32_t,
                              int32_t, int32_t exchangeIndex) {
+  sptdc::ScopedFloatEnvironment computing;
   try {
     return ThePlugin.IsValidExchange(Text(exchange), exchangeIndex);
   } catch (...) {
@@ -99,6 +105,7 @@ int SPTDC_CALL GetNumberOfSets(void) { return 1; }
 const char* SPTDC_CALL GetSetName(int32_t setIndex) { return sptdc::Plugin::SetName(setIndex); }
 
 const char* SPTDC_CALL GetResult0(int32_t* resultCode) {
+  sptdc::ScopedFloatEnvironment computing;
   // The host reads nothing from this code; a null pointer is not written to.
   if (resultCode) *resultCode = -1;
   try {
@@ -113,6 +120,7 @@ int SPTDC_CALL ResetStats0(const char*, int32_t cabrilloExport, const char* stat
                            const char*, const char*, const char*, const char*, const char*,
                            const char*, const char*, const char*, const char*, int32_t, int32_t,
                            int32_t, double, double, const char*, const char*, const char*) {
+  sptdc::ScopedFloatEnvironment computing;
   try {
     return ThePlugin.ResetStats(cabrilloExport, Text(stationCall), Time(runTime));
   } catch (...) {
@@ -121,6 +129,7 @@ int SPTDC_CALL ResetStats0(const char*, int32_t cabrilloExport, const char* stat
 }
 
 void SPTDC_CALL SetupSet0(void) {
+  sptdc::ScopedFloatEnvironment computing;
   try {
     ThePlugin.SetupSet();
   } catch (...) {
