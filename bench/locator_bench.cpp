@@ -50,8 +50,8 @@ void LimitTrigonometryAndParses(benchmark::State& state) {
     benchmark::DoNotOptimize(LocatorCenter(pair.received, lon2, lat2));
     const double radian = 3.141592653589793 / 180.0;
     const double phi1 = lat1 * radian, phi2 = lat2 * radian, delta = (lon1 - lon2) * radian;
-    benchmark::DoNotOptimize(std::acos(std::sin(phi1) * std::sin(phi2) +
-                                       std::cos(phi1) * std::cos(phi2) * std::cos(delta)));
+    benchmark::DoNotOptimize(
+        std::acos(std::sin(phi1) * std::sin(phi2) + std::cos(phi1) * std::cos(phi2) * std::cos(delta)));
   }
 }
 BENCHMARK(LimitTrigonometryAndParses);

@@ -12,9 +12,9 @@
 #include <chrono>
 #include <memory>
 
+#include "env/output_file.h"
 #include "support/host_calls.h"
 #include "support/plugin_library.h"
-#include "env/output_file.h"
 #include "support/temp_dir.h"
 #include "synthetic_log.h"
 

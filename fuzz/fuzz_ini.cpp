@@ -28,8 +28,7 @@ std::string AsReadBack(std::string value) {
   while (begin < end && IsBlank(value[begin])) ++begin;
   while (end > begin && IsBlank(value[end - 1])) --end;
   value = value.substr(begin, end - begin);
-  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-      value.back() == value.front()) {
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
     value = value.substr(1, value.size() - 2);
   }
   return value;
@@ -53,8 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::optional<std::string> updated = sptdc::SetIniValue(text, section, key, value);
   if (!updated) return 0;
   Require(sptdc::FindIniValue(*updated, section, key, fallback) == AsReadBack(value));
-  const bool sameEntry = sptdc::text::EqualNoCase(otherSection, section) &&
-                         sptdc::text::EqualNoCase(otherKey, key);
+  const bool sameEntry =
+      sptdc::text::EqualNoCase(otherSection, section) && sptdc::text::EqualNoCase(otherKey, key);
   if (!sameEntry) {
     Require(sptdc::FindIniValue(*updated, otherSection, otherKey, fallback) == otherBefore);
   }

@@ -23,8 +23,8 @@
 #include <limits>
 #include <string>
 
-#include "support/fake_platform.h"
 #include "plugin/plugin.h"
+#include "support/fake_platform.h"
 
 namespace {
 
@@ -35,9 +35,9 @@ void Require(bool condition) {
 // Texts that pass or nearly pass the rules, so inputs reach the dupe scan,
 // the score and the export, and texts that have tripped up others.
 const char* const kTexts[] = {
-    "",       "160m",   "160M",  "80m",  "CW",     "cw",   "SSB",   "JO21",       "jo22",
-    "FN20",   "JO21QK", "JO21MM", "JO",  "JO2X",   "JS21", "AA00",  "RR99",       "DL1ABC",
-    "W1AW",   "PA3ABC", "599",   "%n%s", "<CR><LF>", "a/b\\c", "Vexa.exe", " \t ", "\xff\x80",
+    "",     "160m",   "160M",   "80m",  "CW",       "cw",     "SSB",      "JO21", "jo22",
+    "FN20", "JO21QK", "JO21MM", "JO",   "JO2X",     "JS21",   "AA00",     "RR99", "DL1ABC",
+    "W1AW", "PA3ABC", "599",    "%n%s", "<CR><LF>", "a/b\\c", "Vexa.exe", " \t ", "\xff\x80",
 };
 
 std::string Text(FuzzedDataProvider& in) {
@@ -59,11 +59,17 @@ sptdc::DateTime Time(FuzzedDataProvider& in) {
                              std::numeric_limits<double>::max(),
                              -std::numeric_limits<double>::max(),
                              std::numeric_limits<double>::denorm_min(),
-                             1e300, -1e300, 0.0, -0.0, -1.5,
-                             39809.875,       // 27 December 2008, 21:00
+                             1e300,
+                             -1e300,
+                             0.0,
+                             -0.0,
+                             -1.5,
+                             39809.875,  // 27 December 2008, 21:00
                              39809.875 + 1.0 / 1440.0,
-                             -657434.0,       // 1 January 100
-                             -657434.5, 2958465.99999, 2958466.0};
+                             -657434.0,  // 1 January 100
+                             -657434.5,
+                             2958465.99999,
+                             2958466.0};
   sptdc::DateTime time;
   if (in.ConsumeBool()) {
     time.days = in.PickValueInArray(kSpecial);
@@ -71,8 +77,8 @@ sptdc::DateTime Time(FuzzedDataProvider& in) {
     const std::uint64_t bits = in.ConsumeIntegral<std::uint64_t>();
     std::memcpy(&time.days, &bits, sizeof time.days);
   }
-  time.status = in.ConsumeBool() ? in.ConsumeIntegralInRange<std::int32_t>(0, 2)
-                                   : in.ConsumeIntegral<std::int32_t>();
+  time.status =
+      in.ConsumeBool() ? in.ConsumeIntegralInRange<std::int32_t>(0, 2) : in.ConsumeIntegral<std::int32_t>();
   return time;
 }
 
@@ -143,10 +149,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string exe = in.ConsumeBool() ? "Vexa.exe" : Text(in);
     platform.executables.push_back(exe);
     if (in.ConsumeBool()) {
-      platform.versions[exe] = {in.ConsumeIntegral<std::uint16_t>(),
-                                in.ConsumeIntegral<std::uint16_t>(),
-                                in.ConsumeIntegral<std::uint16_t>(),
-                                in.ConsumeIntegral<std::uint16_t>()};
+      platform.versions[exe] = {in.ConsumeIntegral<std::uint16_t>(), in.ConsumeIntegral<std::uint16_t>(),
+                                in.ConsumeIntegral<std::uint16_t>(), in.ConsumeIntegral<std::uint16_t>()};
     }
   }
   platform.failReplace = in.ConsumeIntegralInRange(0, 7) == 0;

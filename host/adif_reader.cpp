@@ -19,13 +19,11 @@ constexpr std::size_t kMaxTagLength = 1024;
 // size fits std::streamsize, which is 32 bits on 32-bit Windows.
 constexpr std::uint64_t kChunk = 64 * 1024;
 
-
 // ADIF field names exclude these characters; control bytes and blanks make a
 // tag unreadable.
 bool IsNameChar(char c) {
   const unsigned char u = static_cast<unsigned char>(c);
-  return u > ' ' && u != 0x7F && c != ',' && c != ':' && c != '<' && c != '>' && c != '{' &&
-         c != '}';
+  return u > ' ' && u != 0x7F && c != ',' && c != ':' && c != '<' && c != '>' && c != '{' && c != '}';
 }
 
 // A byte reader over a stream buffer that counts its offset in 64 bits.
@@ -91,7 +89,7 @@ class AdiParser {
   const std::vector<std::string>& kept_;
   std::vector<AdifRecord> records_;
   AdifRecord current_;
-  bool recordOpen_ = false;  // a field has been read since the last <EOR>
+  bool recordOpen_ = false;         // a field has been read since the last <EOR>
   std::uint64_t recordOffset_ = 0;  // where the open record's first field began
   bool inHeader_ = false;
   AdifError error_;
@@ -225,8 +223,8 @@ const std::string* AdifRecord::Find(const char* upperName) const {
   return nullptr;
 }
 
-bool ReadAdif(std::istream& in, const std::vector<std::string>& keptFields,
-              std::vector<AdifRecord>* records, AdifError* error) {
+bool ReadAdif(std::istream& in, const std::vector<std::string>& keptFields, std::vector<AdifRecord>* records,
+              AdifError* error) {
   return AdiParser(in, keptFields).Run(records, error);
 }
 

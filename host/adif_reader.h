@@ -44,7 +44,7 @@ struct AdifError {
 // included. On the first fault returns false with *error filled and *records
 // emptied: a malformed tag, a value running past the end, a missing <EOH> or
 // final <EOR>, an ADX (XML) file.
-bool ReadAdif(std::istream& in, const std::vector<std::string>& keptFields,
-              std::vector<AdifRecord>* records, AdifError* error);
+bool ReadAdif(std::istream& in, const std::vector<std::string>& keptFields, std::vector<AdifRecord>* records,
+              AdifError* error);
 
 }  // namespace sptdc::host

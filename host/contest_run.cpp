@@ -26,19 +26,18 @@ RunSettings MakeRunSettings(const std::string& stationOption, const CivilDate* d
   return settings;
 }
 
-RunCounts PassLog(const EntryPoints& api, const RunSettings& settings,
-                  const std::vector<QsoFields>& qsos) {
+RunCounts PassLog(const EntryPoints& api, const RunSettings& settings, const std::vector<QsoFields>& qsos) {
   const SptdcDateTime runTime = OleDateTime(settings.runDate, 0);
-  api.ResetStats0(kEmpty, settings.cabrilloExport ? 1 : 0, settings.stationCall.c_str(), &runTime,
-                  &kNoTime, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty,
-                  kEmpty, 0, 0, 0, 0.0, 0.0, kEmpty, kEmpty, kEmpty);
+  api.ResetStats0(kEmpty, settings.cabrilloExport ? 1 : 0, settings.stationCall.c_str(), &runTime, &kNoTime,
+                  kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, 0, 0, 0,
+                  0.0, 0.0, kEmpty, kEmpty, kEmpty);
   RunCounts counts;
   for (const QsoFields& q : qsos) {
     const int stored = api.AddData0(
         q.myCall.c_str(), q.call.c_str(), &q.time, &kNoTime, &kNoTime, &kNoTime, 0, q.frequencyHz,
         q.mode.c_str(), q.sentRst.c_str(), q.receivedRst.c_str(), q.sentExchange.c_str(),
-        q.receivedExchange.c_str(), kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty,
-        kEmpty, kEmpty, 0, 0, 0, 0.0, 0.0, kEmpty, kEmpty, kEmpty, q.band.c_str(), kEmpty);
+        q.receivedExchange.c_str(), kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty,
+        kEmpty, 0, 0, 0, 0.0, 0.0, kEmpty, kEmpty, kEmpty, q.band.c_str(), kEmpty);
     ++counts.read;
     if (stored) {
       ++counts.stored;
@@ -65,9 +64,9 @@ int CheckCall(const EntryPoints& api, const std::string& call, const std::string
   // The host's two answer buffers, which the plug-in leaves alone.
   char answer1[64] = "";
   char answer2[64] = "";
-  return api.CheckCall0(call.c_str(), 0, 0, mode.c_str(), kEmpty, kEmpty, kEmpty, kEmpty, kEmpty,
-                        kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, 0, 0, 0, 0.0, 0.0, kEmpty, kEmpty,
-                        kEmpty, kEmpty, kEmpty, band.c_str(), nullptr, answer1, answer2);
+  return api.CheckCall0(call.c_str(), 0, 0, mode.c_str(), kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty,
+                        kEmpty, kEmpty, kEmpty, kEmpty, 0, 0, 0, 0.0, 0.0, kEmpty, kEmpty, kEmpty, kEmpty,
+                        kEmpty, band.c_str(), nullptr, answer1, answer2);
 }
 
 const char* CheckVerdictWords(int verdict) {

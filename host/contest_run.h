@@ -33,8 +33,7 @@ struct RunCounts {
 
 // Starts the run with ResetStats0 (which shows the header dialog in an
 // export run) and hands every QSO to AddData0 in log order.
-RunCounts PassLog(const EntryPoints& api, const RunSettings& settings,
-                  const std::vector<QsoFields>& qsos);
+RunCounts PassLog(const EntryPoints& api, const RunSettings& settings, const std::vector<QsoFields>& qsos);
 
 // GetResult0's text (in an export run this also writes the Cabrillo file),
 // with each CR LF turned into "\n".

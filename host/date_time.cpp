@@ -28,8 +28,8 @@ int Digits(const std::string& text, std::size_t at, std::size_t count) {
 }  // namespace
 
 bool IsValidDate(const CivilDate& date) {
-  return date.year >= 1 && date.year <= 9999 && date.month >= 1 && date.month <= 12 &&
-         date.day >= 1 && date.day <= DaysInMonth(date.year, date.month);
+  return date.year >= 1 && date.year <= 9999 && date.month >= 1 && date.month <= 12 && date.day >= 1 &&
+         date.day <= DaysInMonth(date.year, date.month);
 }
 
 SptdcDateTime OleDateTime(const CivilDate& date, int secondOfDay) {

@@ -49,7 +49,6 @@ const BandEdges kBands[] = {
     {"submm", 300'000'000'000, 7'500'000'000'000},
 };
 
-
 // Whole megahertz above this would overflow the hertz count.
 constexpr std::uint64_t kMaxMegahertz = UINT64_MAX / 1'000'000 - 1;
 

@@ -46,8 +46,7 @@ const char* HostUsage() {
          "Exit status: 0 done, 1 grid not valid, 2 error.\n";
 }
 
-bool ParseHostOptions(const std::vector<std::string>& args, HostOptions* options,
-                      std::string* error) {
+bool ParseHostOptions(const std::vector<std::string>& args, HostOptions* options, std::string* error) {
   *options = HostOptions();
   for (const std::string& arg : args) {
     if (arg == "--help" || arg == "--version") {

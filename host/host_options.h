@@ -12,23 +12,22 @@ enum class Command { kScore, kExport, kCheck, kGrid, kHelp, kVersion };
 
 struct HostOptions {
   Command command = Command::kHelp;
-  std::string logPath;     // score, export, check
-  std::string call;        // check
-  std::string gridText;    // grid
+  std::string logPath;        // score, export, check
+  std::string call;           // check
+  std::string gridText;       // grid
   std::string band = "160m";  // check
   std::string mode = "CW";    // check
-  std::string pluginPath;  // empty: the plug-in beside the executable
-  std::string station;     // empty: taken from the log
+  std::string pluginPath;     // empty: the plug-in beside the executable
+  std::string station;        // empty: taken from the log
   bool hasDate = false;
   CivilDate date;
-  std::string directory;   // empty: stay where started
+  std::string directory;  // empty: stay where started
 };
 
 // Reads the arguments after the program name. Options may stand before or
 // after the command; --help or --version anywhere wins over everything
 // else. Returns false with *error for a usage fault.
-bool ParseHostOptions(const std::vector<std::string>& args, HostOptions* options,
-                      std::string* error);
+bool ParseHostOptions(const std::vector<std::string>& args, HostOptions* options, std::string* error);
 
 // The --help text.
 const char* HostUsage();

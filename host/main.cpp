@@ -39,8 +39,7 @@ bool ReadLog(const std::string& path, std::vector<AdifRecord>* records, std::str
   if (ReadAdif(in, QsoAdifFieldNames(), records, &fault)) return true;
   char where[96];
   if (fault.record == 0) {
-    std::snprintf(where, sizeof where, "header, byte %llu",
-                  static_cast<unsigned long long>(fault.offset));
+    std::snprintf(where, sizeof where, "header, byte %llu", static_cast<unsigned long long>(fault.offset));
   } else {
     std::snprintf(where, sizeof where, "record %llu, byte %llu",
                   static_cast<unsigned long long>(fault.record),
@@ -77,9 +76,8 @@ int Run(const HostOptions& options) {
   std::vector<QsoFields> qsos;
   qsos.reserve(records.size());
   for (const AdifRecord& record : records) qsos.push_back(QsoFromAdif(record, options.station));
-  const RunSettings settings = MakeRunSettings(
-      options.station, options.hasDate ? &options.date : nullptr, records,
-      options.command == Command::kExport);
+  const RunSettings settings = MakeRunSettings(options.station, options.hasDate ? &options.date : nullptr,
+                                               records, options.command == Command::kExport);
 
   if (!options.directory.empty() && !ChangeDirectory(options.directory)) {
     return Fail("cannot change to the directory " + options.directory);
@@ -93,8 +91,7 @@ int Run(const HostOptions& options) {
     const int verdict = CheckCall(api, options.call, options.band, options.mode);
     const char* words = CheckVerdictWords(verdict);
     if (!words) return Fail("the plug-in gave the unknown verdict " + std::to_string(verdict));
-    std::printf("%s on %s %s: %s\n", options.call.c_str(), options.band.c_str(), options.mode.c_str(),
-                words);
+    std::printf("%s on %s %s: %s\n", options.call.c_str(), options.band.c_str(), options.mode.c_str(), words);
     return kExitDone;
   }
   std::string text = ScoreText(api);

@@ -35,9 +35,8 @@ SptdcDateTime QsoTime(const AdifRecord& record) {
 
 const std::vector<std::string>& QsoAdifFieldNames() {
   static const std::vector<std::string> kNames = {
-      "CALL",      "STATION_CALLSIGN", "OPERATOR", "QSO_DATE",   "TIME_ON",
-      "FREQ",      "MODE",             "RST_SENT", "RST_RCVD",   "STX_STRING",
-      "MY_GRIDSQUARE", "SRX_STRING",   "GRIDSQUARE", "BAND"};
+      "CALL",     "STATION_CALLSIGN", "OPERATOR",   "QSO_DATE",      "TIME_ON",    "FREQ",       "MODE",
+      "RST_SENT", "RST_RCVD",         "STX_STRING", "MY_GRIDSQUARE", "SRX_STRING", "GRIDSQUARE", "BAND"};
   return kNames;
 }
 

@@ -25,9 +25,8 @@ class CCabrilloLog : public HeaderTexts {
   int EditHeader(const std::string& stationCall, int& cabrilloRequested);
 
   // Formats one QSO line of the log and appends it to QsoLines.
-  void AddQsoLine(const std::string& call, int frequencyKHz, const char* mode,
-                  const DateTime& time, const std::string& sentExchange,
-                  const std::string& receivedExchange);
+  void AddQsoLine(const std::string& call, int frequencyKHz, const char* mode, const DateTime& time,
+                  const std::string& sentExchange, const std::string& receivedExchange);
 
   // Writes FileBase + ".cbr" whole, or leaves an existing file as it was;
   // returns "File produced: " or "File not produced: " with the file name.

@@ -26,9 +26,9 @@ constexpr int kCreatedByLine = 22;
 void CCabrilloLog::AddQsoLine(const std::string& call, int frequencyKHz, const char* mode,
                               const DateTime& time, const std::string& sentExchange,
                               const std::string& receivedExchange) {
-  QsoLines.push_back(Format("QSO: %5i %2s %s %-13s 599 %-5s  %-12s  599 %s\r\n", frequencyKHz,
-                            mode, time.Format("%Y-%m-%d %H%M").c_str(), Callsign.c_str(),
-                            sentExchange.c_str(), call.c_str(), receivedExchange.c_str()));
+  QsoLines.push_back(Format("QSO: %5i %2s %s %-13s 599 %-5s  %-12s  599 %s\r\n", frequencyKHz, mode,
+                            time.Format("%Y-%m-%d %H%M").c_str(), Callsign.c_str(), sentExchange.c_str(),
+                            call.c_str(), receivedExchange.c_str()));
 }
 
 std::string CCabrilloLog::HostVersion() const {
@@ -76,13 +76,11 @@ void CCabrilloLog::Export(const std::vector<CInfo>& qsos, int claimedScore) {
   QsoLines.clear();
   for (const CInfo& qso : qsos) {
     const char* mode = text::Equal(qso.m_mode, "CW") ? "CW" : "??";
-    AddQsoLine(qso.m_call, qso.m_frequencyKHz, mode, qso.m_time, qso.m_sentExchange,
-               qso.m_receivedExchange);
+    AddQsoLine(qso.m_call, qso.m_frequencyKHz, mode, qso.m_time, qso.m_sentExchange, qso.m_receivedExchange);
   }
   bool produced = false;
   const std::string message = WriteCabrillo(claimedScore, produced);
-  operator_.ShowMessage(message, "Output",
-                        produced ? MessageIcon::kInformation : MessageIcon::kWarning);
+  operator_.ShowMessage(message, "Output", produced ? MessageIcon::kInformation : MessageIcon::kWarning);
 }
 
 }  // namespace sptdc

@@ -21,8 +21,7 @@ const char kSettingsSection[] = "Settings";
 // Characters that Windows does not allow in a file name, besides the slashes.
 bool IsForbiddenInFileName(char c) {
   const unsigned char u = static_cast<unsigned char>(c);
-  return u < 0x20 || c == ':' || c == '*' || c == '?' || c == '"' || c == '<' || c == '>' ||
-         c == '|';
+  return u < 0x20 || c == ':' || c == '*' || c == '?' || c == '"' || c == '<' || c == '>' || c == '|';
 }
 
 // The saved fields in the order they are written to the settings file.
@@ -31,9 +30,8 @@ std::vector<const HeaderField*> SavedFields() {
   for (const HeaderField& field : HeaderFields()) {
     if (field.saveOrder > 0) saved.push_back(&field);
   }
-  std::sort(saved.begin(), saved.end(), [](const HeaderField* a, const HeaderField* b) {
-    return a->saveOrder < b->saveOrder;
-  });
+  std::sort(saved.begin(), saved.end(),
+            [](const HeaderField* a, const HeaderField* b) { return a->saveOrder < b->saveOrder; });
   return saved;
 }
 

@@ -25,12 +25,12 @@ class Env {
 
   // The value of key in section of the settings file, whole; fallback when
   // the file, the section or the key is missing.
-  virtual std::string ReadSetting(const std::string& file, const std::string& section,
-                                  const std::string& key, const std::string& fallback) = 0;
+  virtual std::string ReadSetting(const std::string& file, const std::string& section, const std::string& key,
+                                  const std::string& fallback) = 0;
   // Stores the value, creating the file, section and key as needed. A write
   // that fails (a missing folder, a read-only file) changes nothing.
-  virtual void WriteSetting(const std::string& file, const std::string& section,
-                            const std::string& key, const std::string& value) = 0;
+  virtual void WriteSetting(const std::string& file, const std::string& section, const std::string& key,
+                            const std::string& value) = 0;
 
   // The names of the executables ("*.exe") in the current directory, in the
   // order the platform lists them.

@@ -32,14 +32,13 @@ sptdc::DateTime Time(const SptdcDateTime* time) {
 
 extern "C" {
 
-int SPTDC_CALL AddData0(const char* myCall, const char* call, const SptdcDateTime* time,
-                        const SptdcDateTime*, const SptdcDateTime*, const SptdcDateTime*, uint32_t,
-                        uint32_t frequencyHz, const char* mode, const char* sentRst,
-                        const char* receivedRst, const char* sentExchange,
-                        const char* receivedExchange, const char*, const char*, const char*,
-                        const char*, const char*, const char*, const char*, const char*,
-                        const char*, const char*, int32_t, int32_t, int32_t, double, double,
-                        const char*, const char*, const char*, const char* band, const char*) {
+int SPTDC_CALL AddData0(const char* myCall, const char* call, const SptdcDateTime* time, const SptdcDateTime*,
+                        const SptdcDateTime*, const SptdcDateTime*, uint32_t, uint32_t frequencyHz,
+                        const char* mode, const char* sentRst, const char* receivedRst,
+                        const char* sentExchange, const char* receivedExchange, const char*, const char*,
+                        const char*, const char*, const char*, const char*, const char*, const char*,
+                        const char*, const char*, int32_t, int32_t, int32_t, double, double, const char*,
+                        const char*, const char*, const char* band, const char*) {
   sptdc::ScopedFloatEnvironment computing;
   try {
     sptdc::QsoInput qso;
@@ -59,12 +58,11 @@ int SPTDC_CALL AddData0(const char* myCall, const char* call, const SptdcDateTim
   }
 }
 
-int SPTDC_CALL RemoveData0(const char*, const char* call, const SptdcDateTime*,
-                           const SptdcDateTime*, const SptdcDateTime*, const SptdcDateTime*,
-                           uint32_t, uint32_t, const char*, const char*, const char*, const char*,
-                           const char*, const char*, const char*, const char*, const char*,
-                           const char*, const char*, const char*, const char*, const char*,
-                           const char*, int32_t, int32_t, int32_t, double, double, const char*,
+int SPTDC_CALL RemoveData0(const char*, const char* call, const SptdcDateTime*, const SptdcDateTime*,
+                           const SptdcDateTime*, const SptdcDateTime*, uint32_t, uint32_t, const char*,
+                           const char*, const char*, const char*, const char*, const char*, const char*,
+                           const char*, const char*, const char*, const char*, const char*, const char*,
+                           const char*, const char*, int32_t, int32_t, int32_t, double, double, const char*,
                            const char*, const char*, const char* band, const char*) {
   sptdc::ScopedFloatEnvironment computing;
   try {
@@ -74,12 +72,11 @@ int SPTDC_CALL RemoveData0(const char*, const char* call, const SptdcDateTime*,
   }
 }
 
-int SPTDC_CALL CheckCall0(const char* call, uint32_t, uint32_t, const char* mode, const char*,
-                          const char*, const char*, const char*, const char*, const char*,
-                          const char*, const char*, const char*, const char*, int32_t, int32_t,
-                          int32_t, double, double, const char*, const char*, const char*,
-                          const char*, const char*, const char* band, const char* otherBand,
-                          char*, char*) {
+int SPTDC_CALL CheckCall0(const char* call, uint32_t, uint32_t, const char* mode, const char*, const char*,
+                          const char*, const char*, const char*, const char*, const char*, const char*,
+                          const char*, const char*, int32_t, int32_t, int32_t, double, double, const char*,
+                          const char*, const char*, const char*, const char*, const char* band,
+                          const char* otherBand, char*, char*) {
   sptdc::ScopedFloatEnvironment computing;
   try {
     return ThePlugin.CheckCall(Text(call), Text(mode), band, otherBand);
@@ -88,8 +85,8 @@ int SPTDC_CALL CheckCall0(const char* call, uint32_t, uint32_t, const char* mode
   }
 }
 
-int SPTDC_CALL IsValidExchg0(const char* exchange, const char*, const char*, const char*, int32_t,
-                             int32_t, int32_t exchangeIndex) {
+int SPTDC_CALL IsValidExchg0(const char* exchange, const char*, const char*, const char*, int32_t, int32_t,
+                             int32_t exchangeIndex) {
   sptdc::ScopedFloatEnvironment computing;
   try {
     return ThePlugin.IsValidExchange(Text(exchange), exchangeIndex);
@@ -116,10 +113,10 @@ const char* SPTDC_CALL GetResult0(int32_t* resultCode) {
 }
 
 int SPTDC_CALL ResetStats0(const char*, int32_t cabrilloExport, const char* stationCall,
-                           const SptdcDateTime* runTime, const SptdcDateTime*, const char*,
-                           const char*, const char*, const char*, const char*, const char*,
-                           const char*, const char*, const char*, const char*, int32_t, int32_t,
-                           int32_t, double, double, const char*, const char*, const char*) {
+                           const SptdcDateTime* runTime, const SptdcDateTime*, const char*, const char*,
+                           const char*, const char*, const char*, const char*, const char*, const char*,
+                           const char*, const char*, int32_t, int32_t, int32_t, double, double, const char*,
+                           const char*, const char*) {
   sptdc::ScopedFloatEnvironment computing;
   try {
     return ThePlugin.ResetStats(cabrilloExport, Text(stationCall), Time(runTime));

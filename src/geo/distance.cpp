@@ -15,8 +15,7 @@ constexpr double kEarthRadiusKm = 6378.16;
 
 double DegToRad(double degrees) { return (degrees * kPi) / 180.0; }
 
-double GreatCircleDistance(double longitude1, double latitude1, double longitude2,
-                           double latitude2) {
+double GreatCircleDistance(double longitude1, double latitude1, double longitude2, double latitude2) {
   const double phi1 = DegToRad(latitude1);
   const double phi2 = DegToRad(latitude2);
   const double delta = DegToRad(longitude1 - longitude2);

@@ -10,8 +10,7 @@ double DegToRad(double degrees);
 // Spherical law of cosines on a sphere of radius 6378.16 km; degrees in,
 // kilometres out. Not clamped: where rounding carries the cosine past -1 or
 // 1 the result is NaN.
-double GreatCircleDistance(double longitude1, double latitude1, double longitude2,
-                           double latitude2);
+double GreatCircleDistance(double longitude1, double latitude1, double longitude2, double latitude2);
 
 // Distance between the centres of two locators in whole kilometres (halves
 // up), -1.0 when either has no centre, NaN when the formula has no value.

@@ -1,22 +1,20 @@
 // The judgement of one logged QSO: the rule tests in their fixed order, the
 // dupe scan, and the rejection report lines.
-#include "geo/world_pos.h"
-#include "util/format.h"
 #include "env/output_file.h"
-#include "util/text.h"
+#include "geo/world_pos.h"
 #include "plugin/plugin.h"
+#include "util/format.h"
+#include "util/text.h"
 
 namespace sptdc {
 
 namespace {
 
-void WriteRejection(OutputFile& report, const QsoInput& qso, const std::string& time,
-                    const char* message) {
+void WriteRejection(OutputFile& report, const QsoInput& qso, const std::string& time, const char* message) {
   report.Write(Format("QSO:  %u  %s  %s  %s  %s  %s  %s  %s  %s%s\r\n",
                       static_cast<unsigned>(qso.frequencyHz / 1000u), qso.mode.c_str(), time.c_str(),
-                      qso.myCall.c_str(), qso.sentRst.c_str(), qso.sentExchange.c_str(),
-                      qso.call.c_str(), qso.receivedRst.c_str(), qso.receivedExchange.c_str(),
-                      message));
+                      qso.myCall.c_str(), qso.sentRst.c_str(), qso.sentExchange.c_str(), qso.call.c_str(),
+                      qso.receivedRst.c_str(), qso.receivedExchange.c_str(), message));
 }
 
 }  // namespace

@@ -14,16 +14,14 @@ int IsValidExchange(const std::string& exchange, int exchangeIndex) {
   return pos.IsValid() ? 1 : 0;
 }
 
-int CheckCall(const std::vector<CInfo>& qsos, const CContestRules& bandRules,
-              const CContestRules& modeRules, const std::string& call, const std::string& mode,
-              const char* band, const char* otherBand) {
+int CheckCall(const std::vector<CInfo>& qsos, const CContestRules& bandRules, const CContestRules& modeRules,
+              const std::string& call, const std::string& mode, const char* band, const char* otherBand) {
   if (band && otherBand && !text::EqualNoCase(band, otherBand)) return 4;
   const std::string bandText = band ? band : "";
   if (!bandRules.Contains(bandText)) return 4;
   if (!modeRules.Contains(mode)) return 4;
   for (const CInfo& qso : qsos) {
-    if (text::Equal(qso.m_call, call) && text::Equal(qso.m_band, bandText) &&
-        text::Equal(qso.m_mode, mode))
+    if (text::Equal(qso.m_call, call) && text::Equal(qso.m_band, bandText) && text::Equal(qso.m_mode, mode))
       return 0;
   }
   return 1;

@@ -18,8 +18,7 @@ const char* const kBands[] = {"160m"};
 Plugin::Plugin(Env& env, Operator& op)
     : operator_(op), ModeRules(kModes, 1), BandRules(kBands, 1), CabrilloLog(env, op) {}
 
-int Plugin::ResetStats(int cabrilloExport, const std::string& stationCall,
-                       const DateTime& runTime) {
+int Plugin::ResetStats(int cabrilloExport, const std::string& stationCall, const DateTime& runTime) {
   run_.RunDate = runTime.Format("%d.%m.%Y");
   QsoList.clear();
   SeenBands.Clear();
@@ -48,8 +47,8 @@ int Plugin::IsValidExchange(const std::string& exchange, int exchangeIndex) cons
 }
 
 const char* Plugin::GetResult() {
-  ScoreText score = BuildScoreText(QsoList, SeenBands, run_.RunDate, run_.StationCall,
-                                   run_.CabrilloRequested == 0);
+  ScoreText score =
+      BuildScoreText(QsoList, SeenBands, run_.RunDate, run_.StationCall, run_.CabrilloRequested == 0);
   ResultText = std::move(score.text);
   ClaimedScore = score.totalPoints;
   if (run_.CabrilloRequested != 0) CabrilloLog.Export(QsoList, ClaimedScore);

@@ -24,8 +24,7 @@ void RateTally::Account(const DateTime& time, int points) {
   // To the nearest second, halves away from zero, then to whole minutes
   // towards zero. The minutes stay a double: a huge or NaN difference must
   // not be cast to an integer, and trunc(x) < limit is the same test.
-  const double minutes =
-      std::trunc(WithHalfSecondAwayFromZero(days) * kMinutesPerDay);
+  const double minutes = std::trunc(WithHalfSecondAwayFromZero(days) * kMinutesPerDay);
   if (minutes < kLongWindowMinutes) {
     ++hourQsos_;
     hourPoints_ += points;

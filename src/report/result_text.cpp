@@ -1,9 +1,9 @@
 #include "report/result_text.h"
 
 #include "geo/distance.h"
+#include "report/rates.h"
 #include "util/format.h"
 #include "util/text.h"
-#include "report/rates.h"
 
 namespace sptdc {
 
@@ -26,15 +26,14 @@ void SortBands(std::vector<std::string>& bands) {
   }
 }
 
-ScoreText BuildScoreText(const std::vector<CInfo>& qsos, BandList& bands,
-                         const std::string& runDate, const std::string& stationCall,
-                         bool withRates) {
+ScoreText BuildScoreText(const std::vector<CInfo>& qsos, BandList& bands, const std::string& runDate,
+                         const std::string& stationCall, bool withRates) {
   RateTally rates(qsos);
   ScoreText score;
   int totalQsos = 0;
   int lastQsoPoints = 0;
-  score.text = Format("SPTDC TEST Contest %s\r\n\tContestant: %s \r\nBand\tQSOs\tPoints\r\n",
-                      runDate.c_str(), stationCall.c_str());
+  score.text = Format("SPTDC TEST Contest %s\r\n\tContestant: %s \r\nBand\tQSOs\tPoints\r\n", runDate.c_str(),
+                      stationCall.c_str());
 
   SortBands(bands.Entries());
   for (std::size_t b = 0; b < bands.size(); ++b) {

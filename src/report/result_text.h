@@ -25,8 +25,7 @@ void SortBands(std::vector<std::string>& bands);
 // Builds the text from the stored records; sorts the band list in place.
 // A record counts when it has a callsign and is not a dupe; its points come
 // from its two locators, the sent one first.
-ScoreText BuildScoreText(const std::vector<CInfo>& qsos, BandList& bands,
-                         const std::string& runDate, const std::string& stationCall,
-                         bool withRates);
+ScoreText BuildScoreText(const std::vector<CInfo>& qsos, BandList& bands, const std::string& runDate,
+                         const std::string& stationCall, bool withRates);
 
 }  // namespace sptdc

@@ -95,13 +95,27 @@ std::string DateTime::Format(const char* pattern) const {
       continue;
     }
     switch (*++p) {
-      case 'Y': AppendNumber(out, t.date.year, 4); break;
-      case 'm': AppendNumber(out, t.date.month, 2); break;
-      case 'd': AppendNumber(out, t.date.day, 2); break;
-      case 'H': AppendNumber(out, t.hour, 2); break;
-      case 'M': AppendNumber(out, t.minute, 2); break;
-      case 'S': AppendNumber(out, t.second, 2); break;
-      default: out += *p; break;  // "%%" and unknown directives give the character
+      case 'Y':
+        AppendNumber(out, t.date.year, 4);
+        break;
+      case 'm':
+        AppendNumber(out, t.date.month, 2);
+        break;
+      case 'd':
+        AppendNumber(out, t.date.day, 2);
+        break;
+      case 'H':
+        AppendNumber(out, t.hour, 2);
+        break;
+      case 'M':
+        AppendNumber(out, t.minute, 2);
+        break;
+      case 'S':
+        AppendNumber(out, t.second, 2);
+        break;
+      default:
+        out += *p;
+        break;  // "%%" and unknown directives give the character
     }
   }
   return out;

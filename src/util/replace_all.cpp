@@ -4,8 +4,7 @@
 
 namespace sptdc {
 
-std::string ReplaceAll(const std::string& text, const std::string& search,
-                       const std::string& replacement) {
+std::string ReplaceAll(const std::string& text, const std::string& search, const std::string& replacement) {
   if (search == replacement) return text;
   std::string result;
   std::size_t consumed = 0;

@@ -9,7 +9,6 @@ namespace sptdc {
 // replaced, left to right; replacements are not searched again and
 // occurrences do not overlap. Search and replacement that are the same text
 // return the text unchanged.
-std::string ReplaceAll(const std::string& text, const std::string& search,
-                       const std::string& replacement);
+std::string ReplaceAll(const std::string& text, const std::string& search, const std::string& replacement);
 
 }  // namespace sptdc

@@ -11,17 +11,13 @@ namespace sptdc::text {
 
 namespace {
 
-const unsigned char* Bytes(const std::string& s) {
-  return reinterpret_cast<const unsigned char*>(s.c_str());
-}
+const unsigned char* Bytes(const std::string& s) { return reinterpret_cast<const unsigned char*>(s.c_str()); }
 
 }  // namespace
 
 int Compare(const std::string& a, const std::string& b) { return _mbscmp(Bytes(a), Bytes(b)); }
 
-bool EqualNoCase(const std::string& a, const std::string& b) {
-  return _mbsicmp(Bytes(a), Bytes(b)) == 0;
-}
+bool EqualNoCase(const std::string& a, const std::string& b) { return _mbsicmp(Bytes(a), Bytes(b)) == 0; }
 
 std::string Upper(const std::string& text) {
   std::vector<unsigned char> buffer(text.begin(), text.end());

@@ -18,7 +18,6 @@
 namespace sptdc::testing {
 namespace {
 
-
 class AbiTest : public ::testing::Test {
  protected:
   TempDir dir;
@@ -94,10 +93,11 @@ TEST_F(AbiTest, AContestRun) {
             "160m\t 2\t  13\r\nTotal\t 2\t  13\r\n"
             "\r\nHourly (10min) QSO rate:     2 (12) QSOs/hour\r\n"
             "Hourly (10min) pts rate:    13 (78) points/hour\r\n\r\nLast QSO: 0 points");
-  EXPECT_EQ(ReadFile("StatsSPTDC_27_12_2008.txt"),
-            std::string(kReportHeader) +
-                "QSO:  1830  CW  2008-12-27 2100  PA3ABC  599  JO21  DL1ABC  579  JO22   DUPE !!!\r\n"
-                "QSO:  1830  SSB  2008-12-27 2100  PA3ABC  599  JO21  G3XYZ  579  JO22   NO CONTEST MODE !!!\r\n");
+  EXPECT_EQ(
+      ReadFile("StatsSPTDC_27_12_2008.txt"),
+      std::string(kReportHeader) +
+          "QSO:  1830  CW  2008-12-27 2100  PA3ABC  599  JO21  DL1ABC  579  JO22   DUPE !!!\r\n"
+          "QSO:  1830  SSB  2008-12-27 2100  PA3ABC  599  JO21  G3XYZ  579  JO22   NO CONTEST MODE !!!\r\n");
 
   // Removing the first DL1ABC leaves the dupe, which still earns nothing.
   EXPECT_EQ(Remove(lib, "DL1ABC", "160m"), 1);

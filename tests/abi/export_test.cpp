@@ -98,10 +98,19 @@ void Answer(PtySession& terminal, const std::string& label, const std::string& a
 
 // Keeps the value of every field before the one with this label.
 void KeepUntil(PtySession& terminal, const std::string& label) {
-  const char* const labels[] = {"CONTEST", "CALLSIGN", "CLAIMED", "CATEGORY-OPERATOR", "LOCATION",
-                                "CATEGORY-BAND", "CATEGORY-ASSISTED", "CATEGORY-MODE",
-                                "CATEGORY-OVERLAY", "CATEGORY-POWER", "CATEGORY-STATION",
-                                "CATEGORY-TRANSMITTER", "NAME"};
+  const char* const labels[] = {"CONTEST",
+                                "CALLSIGN",
+                                "CLAIMED",
+                                "CATEGORY-OPERATOR",
+                                "LOCATION",
+                                "CATEGORY-BAND",
+                                "CATEGORY-ASSISTED",
+                                "CATEGORY-MODE",
+                                "CATEGORY-OVERLAY",
+                                "CATEGORY-POWER",
+                                "CATEGORY-STATION",
+                                "CATEGORY-TRANSMITTER",
+                                "NAME"};
   for (const char* before : labels) {
     if (label == before) return;
     Answer(terminal, before, "");
@@ -123,8 +132,8 @@ TEST_F(ExportTest, ConfirmedOnTheTerminal) {
   Answer(terminal, "CATEGORY-STATION", "");
   Answer(terminal, "CATEGORY-TRANSMITTER", "");
   Answer(terminal, "NAME", "Jan Jansen");
-  for (const char* label : {"ADDRESS", "ADDRESS-CITY", "ADDRESS-STATE-PROVINCE",
-                            "ADDRESS-POSTALCODE", "ADDRESS-COUNTRY", "OPERATORS"})
+  for (const char* label : {"ADDRESS", "ADDRESS-CITY", "ADDRESS-STATE-PROVINCE", "ADDRESS-POSTALCODE",
+                            "ADDRESS-COUNTRY", "OPERATORS"})
     Answer(terminal, label, "");
   Answer(terminal, "CLUB", "Topband Club");
   Answer(terminal, "SOAPBOX", "Inverted L");
@@ -149,8 +158,8 @@ TEST_F(ExportTest, CancelledOnTheTerminalChangesNoFile) {
   KeepUntil(terminal, "NAME");
   ASSERT_TRUE(terminal.ReadUntil("NAME [Jan Jansen]: ")) << terminal.Output();
   terminal.TypeLine("Somebody Else");
-  for (const char* label : {"ADDRESS", "ADDRESS-CITY", "ADDRESS-STATE-PROVINCE",
-                            "ADDRESS-POSTALCODE", "ADDRESS-COUNTRY", "OPERATORS", "CLUB"})
+  for (const char* label : {"ADDRESS", "ADDRESS-CITY", "ADDRESS-STATE-PROVINCE", "ADDRESS-POSTALCODE",
+                            "ADDRESS-COUNTRY", "OPERATORS", "CLUB"})
     Answer(terminal, label, "");
   ASSERT_TRUE(terminal.ReadUntil("SOAPBOX [Inverted L")) << terminal.Output();
   ASSERT_TRUE(terminal.ReadUntil("73]"));
@@ -163,8 +172,7 @@ TEST_F(ExportTest, CancelledOnTheTerminalChangesNoFile) {
   EXPECT_EQ(terminal.Wait(), 0);
   EXPECT_EQ(ReadFile("Plugins/SPTDC.ini"), kSettings);
   EXPECT_FALSE(std::filesystem::exists("PA3ABC_P.cbr"));
-  EXPECT_EQ(ReadFile("StatsSPTDC_27_12_2008.txt"),
-            kReportHeader);
+  EXPECT_EQ(ReadFile("StatsSPTDC_27_12_2008.txt"), kReportHeader);
 }
 
 TEST_F(ExportTest, EndOfInputCancels) {
@@ -188,9 +196,9 @@ struct DialogSeen {
 TEST_F(ExportTest, ConfirmedInTheDialog) {
   DialogSeen seen;
   DialogWatcher header(HEADER_DIALOG_TITLE, [&seen](HWND d) {
-    seen = {ControlText(d, IDC_CALLSIGN), ControlText(d, IDC_OPERATORS),
+    seen = {ControlText(d, IDC_CALLSIGN),         ControlText(d, IDC_OPERATORS),
             ControlText(d, IDC_CATEGORY_OVERLAY), ControlText(d, IDC_CATEGORY_POWER),
-            ControlText(d, IDC_LOCATION), ControlText(d, IDC_NAME)};
+            ControlText(d, IDC_LOCATION),         ControlText(d, IDC_NAME)};
     SetDlgItemTextA(d, IDC_NAME, "Jan Jansen");
     SetDlgItemTextA(d, IDC_CLUB, "Topband Club");
     SetDlgItemTextA(d, IDC_CLAIMED, "99999");
@@ -199,8 +207,7 @@ TEST_F(ExportTest, ConfirmedInTheDialog) {
                         reinterpret_cast<LPARAM>("AL"));
     SendDlgItemMessageA(d, IDC_CATEGORY_POWER, CB_SELECTSTRING, static_cast<WPARAM>(-1),
                         reinterpret_cast<LPARAM>("LOW"));
-    PostMessageA(d, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(d, IDOK)));
+    PostMessageA(d, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(d, IDOK)));
   });
   MessageBoxSeen output;
   DialogWatcher box("Output", [&output](HWND b) { output = ReadMessageBoxAndPressOk(b); });

@@ -93,9 +93,10 @@ class ScopedCallerState {
   ~ScopedCallerState() {
     unsigned int unused;
     _clearfp();
-    _controlfp_s(&unused, saved_, _MCW_EM | _MCW_RC | _MCW_DN
+    _controlfp_s(&unused, saved_,
+                 _MCW_EM | _MCW_RC | _MCW_DN
 #ifdef _M_IX86
-                                      | _MCW_PC
+                     | _MCW_PC
 #endif
     );
   }
@@ -145,9 +146,8 @@ TEST(FloatControlTest, ScoresDoNotDependOnTheCallersFloatingPointState) {
   for (const LocatorPair& pair : kPairs) {
     plain.push_back(ScorePair(lib, pair));
     const std::string lastQso = "Last QSO: " + std::to_string(pair.points) + " points";
-    EXPECT_NE(plain.back().find(lastQso), std::string::npos)
-        << pair.own << " to " << pair.worked << ":\n"
-        << plain.back();
+    EXPECT_NE(plain.back().find(lastQso), std::string::npos) << pair.own << " to " << pair.worked << ":\n"
+                                                             << plain.back();
   }
   for (const CallerState& state : kStates) {
     std::vector<std::string> texts;

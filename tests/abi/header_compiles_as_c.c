@@ -6,11 +6,11 @@
 typedef void (*AnyFunction)(void);
 
 int SptdcHeaderCompilesAsC(void) {
-  const AnyFunction entries[] = {
-      (AnyFunction)&AddData0,      (AnyFunction)&RemoveData0,     (AnyFunction)&CheckCall0,
-      (AnyFunction)&IsValidExchg0, (AnyFunction)&GetExchgCount0,  (AnyFunction)&GetNumberOfSets,
-      (AnyFunction)&GetSetName,    (AnyFunction)&GetResult0,      (AnyFunction)&ResetStats0,
-      (AnyFunction)&SetupSet0};
+  const AnyFunction entries[] = {(AnyFunction)&AddData0,       (AnyFunction)&RemoveData0,
+                                 (AnyFunction)&CheckCall0,     (AnyFunction)&IsValidExchg0,
+                                 (AnyFunction)&GetExchgCount0, (AnyFunction)&GetNumberOfSets,
+                                 (AnyFunction)&GetSetName,     (AnyFunction)&GetResult0,
+                                 (AnyFunction)&ResetStats0,    (AnyFunction)&SetupSet0};
   SptdcDateTime time = {0.0, SPTDC_TIME_VALID};
   return (int)(sizeof entries / sizeof entries[0]) + time.status;
 }

@@ -51,10 +51,9 @@ std::string Str(const char* text) { return text ? text : ""; }
 // A rejection line as the report holds it: the fields, two spaces apart,
 // the received locator followed directly by the message.
 std::string ReportLine(const HostQso& q, const std::string& time, const char* message) {
-  return "QSO:  " + std::to_string(q.frequencyHz / 1000) + "  " + Str(q.mode) + "  " + time +
-         "  " + Str(q.myCall) + "  " + Str(q.sentRst) + "  " + Str(q.sentExchange) + "  " +
-         Str(q.call) + "  " + Str(q.receivedRst) + "  " + Str(q.receivedExchange) + message +
-         "\r\n";
+  return "QSO:  " + std::to_string(q.frequencyHz / 1000) + "  " + Str(q.mode) + "  " + time + "  " +
+         Str(q.myCall) + "  " + Str(q.sentRst) + "  " + Str(q.sentExchange) + "  " + Str(q.call) + "  " +
+         Str(q.receivedRst) + "  " + Str(q.receivedExchange) + message + "\r\n";
 }
 
 std::string RateLine(int qsos) {
@@ -258,8 +257,7 @@ void ExportRunWithSettings(PluginLibrary& lib) {
 // box that names the file.
 void RunConfirmed(const std::function<void(PluginLibrary&)>& run, PluginLibrary& lib) {
   DialogWatcher header(HEADER_DIALOG_TITLE, [](HWND d) {
-    PostMessageA(d, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(d, IDOK)));
+    PostMessageA(d, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(d, IDOK)));
   });
   DialogWatcher box("Output", [](HWND b) { ReadMessageBoxAndPressOk(b); });
   run(lib);
@@ -271,8 +269,7 @@ void RunConfirmed(const std::function<void(PluginLibrary&)>& run, PluginLibrary&
 #else
 std::size_t Count(const std::string& text, const std::string& what) {
   std::size_t count = 0;
-  for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
-    ++count;
+  for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++count;
   return count;
 }
 
@@ -286,8 +283,7 @@ int RunConfirmed(const std::function<int()>& body, std::string& output) {
   while (terminal.ReadMore()) {
     // A field ends its prompt with "]: ", the soapbox with its hint in
     // parentheses, and the message with its request for Enter.
-    const std::size_t prompts = Count(terminal.Output(), "]: ") +
-                                Count(terminal.Output(), "\"): ") +
+    const std::size_t prompts = Count(terminal.Output(), "]: ") + Count(terminal.Output(), "\"): ") +
                                 Count(terminal.Output(), "Press Enter");
     for (; answered < prompts; ++answered) terminal.TypeLine("");
   }
@@ -303,20 +299,20 @@ std::string PeImage(uint32_t rawOffset) {
   auto put = [&pe](std::size_t at, uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) pe[at + i] = static_cast<char>(value >> (8 * i));
   };
-  put(0, 0x5A4D, 2);         // "MZ"
-  put(0x3C, 0x40, 4);        // the PE header
-  put(0x40, 0x00004550, 4);  // "PE\0\0"
-  put(0x46, 1, 2);           // one section
-  put(0x54, 240, 2);         // optional header size
-  put(0x58, 0x20B, 2);       // PE32+
-  put(0x58 + 108, 16, 4);    // data directories
+  put(0, 0x5A4D, 2);                // "MZ"
+  put(0x3C, 0x40, 4);               // the PE header
+  put(0x40, 0x00004550, 4);         // "PE\0\0"
+  put(0x46, 1, 2);                  // one section
+  put(0x54, 240, 2);                // optional header size
+  put(0x58, 0x20B, 2);              // PE32+
+  put(0x58 + 108, 16, 4);           // data directories
   put(0x58 + 112 + 16, 0x1000, 4);  // resource directory RVA
   put(0x58 + 112 + 20, 0x100, 4);   // and size
   const std::size_t section = 0x58 + 240;
   std::memcpy(&pe[section], ".rsrc", 5);
-  put(section + 8, 0x100, 4);   // virtual size
-  put(section + 12, 0x1000, 4); // virtual address
-  put(section + 16, 0x100, 4);  // raw size
+  put(section + 8, 0x100, 4);    // virtual size
+  put(section + 12, 0x1000, 4);  // virtual address
+  put(section + 16, 0x100, 4);   // raw size
   put(section + 20, rawOffset, 4);
   return pe;
 }
@@ -351,9 +347,8 @@ std::string MakeReadOnly() {
 void RunInReadOnlyFolder(PluginLibrary& lib) { RunWithoutReport(lib); }
 #else
 std::string MakeReadOnly() {
-  const fs::perms readable = fs::perms::owner_read | fs::perms::owner_exec |
-                             fs::perms::group_read | fs::perms::group_exec |
-                             fs::perms::others_read | fs::perms::others_exec;
+  const fs::perms readable = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                             fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec;
   fs::permissions(".", readable);
   return "";
 }
@@ -397,8 +392,7 @@ std::vector<HostileCase> Cases() {
   }();
   auto none = [] { return std::string(); };
   auto text = [&](const char* name, const char* value) {
-    return HostileCase{name, none, [value](PluginLibrary& lib) { TextEverywhere(lib, value); },
-                       {kReport}};
+    return HostileCase{name, none, [value](PluginLibrary& lib) { TextEverywhere(lib, value); }, {kReport}};
   };
   const double nan = std::nan(""), inf = std::numeric_limits<double>::infinity();
   const double night = Night(21, 0).date;
@@ -408,8 +402,14 @@ std::vector<HostileCase> Cases() {
   };
   const char* invalid = "Invalid DateTime";
   auto exe = [&](const char* name, std::string bytes) {
-    return HostileCase{name, [bytes] { WriteFile("Vexa.exe", bytes); return std::string(); },
-                       ExportRun, {kReport, "PA3ABC.cbr"}, true};
+    return HostileCase{name,
+                       [bytes] {
+                         WriteFile("Vexa.exe", bytes);
+                         return std::string();
+                       },
+                       ExportRun,
+                       {kReport, "PA3ABC.cbr"},
+                       true};
   };
   return {
       text("null texts", nullptr),
@@ -422,28 +422,44 @@ std::vector<HostileCase> Cases() {
       time("minus infinity", {{-inf, SPTDC_TIME_VALID}, invalid, invalid, invalid, 0}),
       time("1e300 days", {{1e300, SPTDC_TIME_VALID}, invalid, invalid, invalid, 1}),
       time("-1e300 days", {{-1e300, SPTDC_TIME_VALID}, invalid, invalid, invalid, 2}),
-      time("the largest double", {{std::numeric_limits<double>::max(), SPTDC_TIME_VALID}, invalid,
-                                  invalid, invalid, 1}),
-      time("the day before the year 100", {{-657435.0, SPTDC_TIME_VALID}, invalid, invalid,
-                                           invalid, 2}),
+      time("the largest double",
+           {{std::numeric_limits<double>::max(), SPTDC_TIME_VALID}, invalid, invalid, invalid, 1}),
+      time("the day before the year 100", {{-657435.0, SPTDC_TIME_VALID}, invalid, invalid, invalid, 2}),
       time("the year 10000", {{2958466.0, SPTDC_TIME_VALID}, invalid, invalid, invalid, 1}),
-      time("a negative day count", {{-1.5, SPTDC_TIME_VALID}, "1899-12-29 1200", "29.12.1899",
-                                    "29_12_1899", 2}),
-      time("the invalid state", {{night + 5.0 / 1440, SPTDC_TIME_INVALID}, invalid, invalid,
-                                 invalid, 2}),
+      time("a negative day count",
+           {{-1.5, SPTDC_TIME_VALID}, "1899-12-29 1200", "29.12.1899", "29_12_1899", 2}),
+      time("the invalid state", {{night + 5.0 / 1440, SPTDC_TIME_INVALID}, invalid, invalid, invalid, 2}),
       time("the null state", {{night + 90.0 / 1440, SPTDC_TIME_NULL}, "", "", "", 1}),
       time("an unknown state", {{night, 7}, invalid, invalid, invalid, 2}),
       {"frequency 0", none, [](PluginLibrary& lib) { FrequencyEverywhere(lib, 0); }, {kReport}},
-      {"frequency 4294967295", none,
-       [](PluginLibrary& lib) { FrequencyEverywhere(lib, 4294967295u); }, {kReport}},
+      {"frequency 4294967295",
+       none,
+       [](PluginLibrary& lib) { FrequencyEverywhere(lib, 4294967295u); },
+       {kReport}},
       {"a report name that is a folder",
-       [] { fs::create_directory(kReport); return std::string(); }, RunWithoutReport, {}},
+       [] {
+         fs::create_directory(kReport);
+         return std::string();
+       },
+       RunWithoutReport,
+       {}},
       {"a read-only working folder", MakeReadOnly, RunInReadOnlyFolder, {}},
-      {"settings of binary garbage", [] { WriteSettings(Garbage(4096)); return std::string(); },
-       ExportRunWithSettings, {kReport, "PA3ABC.cbr", "Plugins/SPTDC.ini"}, true},
+      {"settings of binary garbage",
+       [] {
+         WriteSettings(Garbage(4096));
+         return std::string();
+       },
+       ExportRunWithSettings,
+       {kReport, "PA3ABC.cbr", "Plugins/SPTDC.ini"},
+       true},
       {"settings of one huge line",
-       [] { WriteSettings("[Settings] Name=" + std::string(4 << 20, 'x')); return std::string(); },
-       ExportRunWithSettings, {kReport, "PA3ABC.cbr", "Plugins/SPTDC.ini"}, true},
+       [] {
+         WriteSettings("[Settings] Name=" + std::string(4 << 20, 'x'));
+         return std::string();
+       },
+       ExportRunWithSettings,
+       {kReport, "PA3ABC.cbr", "Plugins/SPTDC.ini"},
+       true},
       exe("an empty Vexa.exe", ""),
       exe("a truncated Vexa.exe", PeImage(0x200).substr(0, 0x90)),
       exe("a Vexa.exe of garbage", "MZ" + Garbage(4096)),

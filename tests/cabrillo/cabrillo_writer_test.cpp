@@ -4,8 +4,8 @@
 
 #include "cabrillo/cabrillo_log.h"
 #include "cabrillo/ui/cabrillo_dialog.h"
-#include "support/fake_platform.h"
 #include "plugin/plugin.h"
+#include "support/fake_platform.h"
 #include "support/qso_builder.h"
 #include "support/temp_dir.h"
 
@@ -32,7 +32,9 @@ std::string Header(int claimed, const std::string& version) {
          "CATEGORY-POWER: HIGH\r\n"
          "CATEGORY-STATION: FIXED\r\n"
          "CATEGORY-TRANSMITTER: ONE\r\n"
-         "CLAIMED-SCORE: " + std::to_string(claimed) + "\r\n"
+         "CLAIMED-SCORE: " +
+         std::to_string(claimed) +
+         "\r\n"
          "OPERATORS: PA3ABC\r\n"
          "NAME: Jan\r\n"
          "ADDRESS: \r\n"
@@ -41,7 +43,9 @@ std::string Header(int claimed, const std::string& version) {
          "ADDRESS-POSTALCODE: \r\n"
          "ADDRESS-COUNTRY: \r\n"
          "EMAIL: \r\n"
-         "CREATED-BY: Vexa " + version + "\r\n"
+         "CREATED-BY: Vexa " +
+         version +
+         "\r\n"
          "SOAPBOX: \r\n";
 }
 

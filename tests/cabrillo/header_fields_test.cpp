@@ -57,7 +57,8 @@ TEST(HeaderFieldsTest, TheFieldsInRowOrderWithIdsKindsAndTexts) {
 
 TEST(HeaderFieldsTest, ListEntriesInResourceOrder) {
   using Entries = std::vector<std::string>;
-  EXPECT_EQ(Field("CATEGORY-OPERATOR").entries, (Entries{"SINGLE-OP", "MULTI-MULTI", "MULTI-OP", "CHECKLOG"}));
+  EXPECT_EQ(Field("CATEGORY-OPERATOR").entries,
+            (Entries{"SINGLE-OP", "MULTI-MULTI", "MULTI-OP", "CHECKLOG"}));
   EXPECT_EQ(Field("CATEGORY-BAND").entries, (Entries{"160M"}));
   EXPECT_EQ(Field("CATEGORY-ASSISTED").entries, (Entries{"ASSISTED", "NON-ASSISTED"}));
   EXPECT_EQ(Field("CATEGORY-OVERLAY").entries, (Entries{"6-HOURS", "UNLIMITED"}));

@@ -19,11 +19,21 @@ TEST(CabrilloFileBaseTest, MakesAFileNameOfAnyCallsign) {
     const char* call;
     const char* base;
   } cases[] = {
-      {"PA3ABC", "PA3ABC"},       {"PA/DL1ABC/P", "PA_DL1ABC_P"}, {"A\\B", "A_B"},
-      {"", "ZUTA"},               {" \t\r\n\v\f", "ZUTA"},         {"/", "_"},
-      {"  K1ABC \t", "K1ABC"},    {"K1 ABC", "K1 ABC"},            {"C:K1ABC", "C_K1ABC"},
-      {"a*b?c\"d<e>f|g", "a_b_c_d_e_f_g"}, {"K1\x01" "ABC", "K1_ABC"},
-      {"\\\\?\\C:\\x", "____C__x"}, {" / ", "_"},
+      {"PA3ABC", "PA3ABC"},
+      {"PA/DL1ABC/P", "PA_DL1ABC_P"},
+      {"A\\B", "A_B"},
+      {"", "ZUTA"},
+      {" \t\r\n\v\f", "ZUTA"},
+      {"/", "_"},
+      {"  K1ABC \t", "K1ABC"},
+      {"K1 ABC", "K1 ABC"},
+      {"C:K1ABC", "C_K1ABC"},
+      {"a*b?c\"d<e>f|g", "a_b_c_d_e_f_g"},
+      {"K1\x01"
+       "ABC",
+       "K1_ABC"},
+      {"\\\\?\\C:\\x", "____C__x"},
+      {" / ", "_"},
   };
   for (const auto& c : cases) EXPECT_EQ(CabrilloFileBase(c.call), c.base) << c.call;
 }
@@ -43,10 +53,9 @@ TEST_F(HeaderSettingsTest, WithoutSettingsTheDialogShowsTheFixedValues) {
   EXPECT_EQ(shown.Category_Transmitter, "ONE");
   EXPECT_EQ(shown.Category_Station, "FIXED");
   EXPECT_EQ(shown.Category_Assisted, "NON-ASSISTED");
-  for (const std::string* empty : {&shown.Name, &shown.Address, &shown.Address_City,
-                                   &shown.Address_St_Prov, &shown.Address_PostalCode,
-                                   &shown.Address_Country, &shown.Claimed, &shown.Email,
-                                   &shown.Club, &shown.SoapBox, &shown.Location})
+  for (const std::string* empty :
+       {&shown.Name, &shown.Address, &shown.Address_City, &shown.Address_St_Prov, &shown.Address_PostalCode,
+        &shown.Address_Country, &shown.Claimed, &shown.Email, &shown.Club, &shown.SoapBox, &shown.Location})
     EXPECT_EQ(*empty, "");
   for (const std::string& place : platform.settingFiles) EXPECT_EQ(place, "Plugins\\SPTDC.ini|Settings");
 }
@@ -67,8 +76,10 @@ TEST_F(HeaderSettingsTest, CancelChangesNothingButTheFlag) {
 }
 
 TEST_F(HeaderSettingsTest, OkSavesTheAnswersInOrderAndPreparesTheSoapbox) {
-  platform.settings = {{"Operators", "PA3ABC PA3XYZ"}, {"Claimed", "999"},
-                       {"SoapBox", "Hello<CR><LF>73"}, {"Category", "CHECKLOG"}};
+  platform.settings = {{"Operators", "PA3ABC PA3XYZ"},
+                       {"Claimed", "999"},
+                       {"SoapBox", "Hello<CR><LF>73"},
+                       {"Category", "CHECKLOG"}};
   log.QsoLines = {"old line\r\n"};
   platform.operatorScript = [](Cabrillo& d) {
     EXPECT_EQ(d.SoapBox, "Hello\r\n73");
@@ -85,12 +96,18 @@ TEST_F(HeaderSettingsTest, OkSavesTheAnswersInOrderAndPreparesTheSoapbox) {
   EXPECT_EQ(requested, 1);
 
   const std::vector<std::pair<std::string, std::string>> expected = {
-      {"Operators", "PA3ABC PA3XYZ"}, {"Name", "Jan Jansen"},
-      {"Address", ""},                {"Address_City", ""},
-      {"Address_St_Prov", ""},        {"Address_PostalCode", ""},
-      {"Address_Country", ""},        {"Category", "SINGLE-OP"},
-      {"Category_Overlay", "NONE"},   {"Contest", "SPTC"},
-      {"Email", ""},                  {"Club", ""},
+      {"Operators", "PA3ABC PA3XYZ"},
+      {"Name", "Jan Jansen"},
+      {"Address", ""},
+      {"Address_City", ""},
+      {"Address_St_Prov", ""},
+      {"Address_PostalCode", ""},
+      {"Address_Country", ""},
+      {"Category", "SINGLE-OP"},
+      {"Category_Overlay", "NONE"},
+      {"Contest", "SPTC"},
+      {"Email", ""},
+      {"Club", ""},
       {"SoapBox", "Line one<CR><LF>Line two, typed <CR>here<CR><LF>"},
   };
   EXPECT_EQ(platform.writes, expected);

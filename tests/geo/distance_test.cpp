@@ -17,10 +17,11 @@ struct DistanceCase {
 
 TEST(LocatorDistanceTest, WholeKilometresAndPoints) {
   const DistanceCase cases[] = {
-      {"JO21", "JO22", 111, 1},  {"JO21", "JN59", 479, 1},   {"JO21", "JO05", 518, 2},
-      {"FN20", "JO21", 5990, 12}, {"JO21", "FN20", 5990, 12}, {"JO21", "JO21MM", 4, 1},
-      {"JO21", "JO", -1, 1},      {"JO", "JO21", -1, 1},      {"JO21", "", -1, 1},
-      {"", "", -1, 1},
+      {"JO21", "JO22", 111, 1},   {"JO21", "JN59", 479, 1},
+      {"JO21", "JO05", 518, 2},   {"FN20", "JO21", 5990, 12},
+      {"JO21", "FN20", 5990, 12}, {"JO21", "JO21MM", 4, 1},
+      {"JO21", "JO", -1, 1},      {"JO", "JO21", -1, 1},
+      {"JO21", "", -1, 1},        {"", "", -1, 1},
   };
   for (const DistanceCase& c : cases) {
     const double km = LocatorDistance(c.a, c.b);
@@ -56,8 +57,16 @@ TEST(QsoPointsTest, OnePointPerStarted500Km) {
   const struct {
     double km;
     int points;
-  } cases[] = {{-1.0, 1},   {0.0, 1},    {499.0, 1},   {499.99, 1}, {500.0, 2},
-               {999.0, 2},  {1000.0, 3}, {1499.0, 3},  {1500.0, 4}, {20038.0, 41},
+  } cases[] = {{-1.0, 1},
+               {0.0, 1},
+               {499.0, 1},
+               {499.99, 1},
+               {500.0, 2},
+               {999.0, 2},
+               {1000.0, 3},
+               {1499.0, 3},
+               {1500.0, 4},
+               {20038.0, 41},
                {std::numeric_limits<double>::quiet_NaN(), 1}};
   for (const auto& c : cases) EXPECT_EQ(QsoPoints(c.km), c.points) << c.km;
 }

@@ -14,11 +14,11 @@ struct ParseCase {
 
 TEST(CWorldPosTest, ParseFindsThePrecisionOrRejects) {
   const ParseCase cases[] = {
-      {"JO21", 1},     {"jo21", 1},     {"jO21qk", 0},   {"JO21QK", 0},  {"JO21MM", 0},
-      {"JO", 2},       {"rr", 2},       {"AA00AA", 0},   {"RR99XX", 0},  {"", 3},
-      {"J", 3},        {"JO2", 3},      {"JO21Q", 3},    {"JO21QK55", 3}, {"JS21", 3},
-      {"SO21", 3},     {"JO2X", 3},     {"J021", 3},     {"JO21QY", 3},  {"JO21YK", 3},
-      {"JO21Q1", 3},   {"21JO", 3},     {"JO 1", 3},     {"\xc1O21", 3}, {"JO2\xb9", 3},
+      {"JO21", 1},   {"jo21", 1}, {"jO21qk", 0}, {"JO21QK", 0},   {"JO21MM", 0},
+      {"JO", 2},     {"rr", 2},   {"AA00AA", 0}, {"RR99XX", 0},   {"", 3},
+      {"J", 3},      {"JO2", 3},  {"JO21Q", 3},  {"JO21QK55", 3}, {"JS21", 3},
+      {"SO21", 3},   {"JO2X", 3}, {"J021", 3},   {"JO21QY", 3},   {"JO21YK", 3},
+      {"JO21Q1", 3}, {"21JO", 3}, {"JO 1", 3},   {"\xc1O21", 3},  {"JO2\xb9", 3},
   };
   for (const ParseCase& c : cases) {
     CWorldPos pos;
@@ -64,7 +64,7 @@ TEST(LocatorCenterTest, GivesTheCentreOfSquaresAndSubsquares) {
 }
 
 TEST(LocatorCenterTest, RefusesWithoutTouchingTheOutputs) {
-  const char* const refused[] = {"JO", "", "JO2", "JO21Q", "JO21QK55", "JS21",
+  const char* const refused[] = {"JO",   "",       "JO2",    "JO21Q",   "JO21QK55", "JS21",
                                  "SO21", "JO21QY", "JO21YK", "\xc1O21", "J@21"};
   for (const char* text : refused) {
     double longitude = 123.0, latitude = -45.0;

@@ -9,9 +9,9 @@ namespace {
 TEST(HostOptionsTest, CommandsWithOptionsAnywhere) {
   HostOptions options;
   std::string error;
-  ASSERT_TRUE(ParseHostOptions({"--station", "W1XX", "score", "log.adi", "-C", "out", "--date",
-                                "2024-12-28", "--plugin", "lib/x.so"},
-                               &options, &error))
+  ASSERT_TRUE(ParseHostOptions(
+      {"--station", "W1XX", "score", "log.adi", "-C", "out", "--date", "2024-12-28", "--plugin", "lib/x.so"},
+      &options, &error))
       << error;
   EXPECT_EQ(options.command, Command::kScore);
   EXPECT_EQ(options.logPath, "log.adi");

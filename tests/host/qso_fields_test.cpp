@@ -14,10 +14,17 @@ TEST(FrequencyTest, MegahertzToHertzIsExact) {
     const char* text;
     std::uint64_t hertz;
   } good[] = {
-      {"1.8225", 1822500},       {"1.000001", 1000001},  {"1.8229999", 1822999},
-      {"3.5", 3500000},          {"7", 7000000},         {"7.", 7000000},
-      {".5", 500000},            {" 1.83 ", 1830000},    {"0", 0},
-      {"4294.967295", 4294967295u}, {"10368.1", 10368100000u},
+      {"1.8225", 1822500},
+      {"1.000001", 1000001},
+      {"1.8229999", 1822999},
+      {"3.5", 3500000},
+      {"7", 7000000},
+      {"7.", 7000000},
+      {".5", 500000},
+      {" 1.83 ", 1830000},
+      {"0", 0},
+      {"4294.967295", 4294967295u},
+      {"10368.1", 10368100000u},
   };
   for (const auto& c : good) {
     SCOPED_TRACE(c.text);
@@ -25,8 +32,8 @@ TEST(FrequencyTest, MegahertzToHertzIsExact) {
     ASSERT_TRUE(MegahertzToHertz(c.text, &hertz));
     EXPECT_EQ(hertz, c.hertz);
   }
-  for (const char* bad : {"", ".", "-1.8", "+1.8", "1.8.2", "1,8", "1.8 MHz", "1e6",
-                          "99999999999999999999"}) {
+  for (const char* bad :
+       {"", ".", "-1.8", "+1.8", "1.8.2", "1,8", "1.8 MHz", "1e6", "99999999999999999999"}) {
     SCOPED_TRACE(bad);
     std::uint64_t hertz = 1;
     EXPECT_FALSE(MegahertzToHertz(bad, &hertz));
@@ -38,9 +45,9 @@ TEST(FrequencyTest, AdifBandIncludesBothEdges) {
     std::uint64_t hertz;
     const char* band;
   } cases[] = {
-      {1'799'999, ""},      {1'800'000, "160m"},   {1'999'999, "160m"},   {2'000'000, "160m"},
-      {2'000'001, ""},      {3'525'000, "80m"},    {14'074'000, "20m"},   {54'000'000, "6m"},
-      {54'000'001, "5m"},   {144'300'000, "2m"},   {10'368'100'000, "3cm"}, {0, ""},
+      {1'799'999, ""},    {1'800'000, "160m"}, {1'999'999, "160m"},     {2'000'000, "160m"},
+      {2'000'001, ""},    {3'525'000, "80m"},  {14'074'000, "20m"},     {54'000'000, "6m"},
+      {54'000'001, "5m"}, {144'300'000, "2m"}, {10'368'100'000, "3cm"}, {0, ""},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(AdifBandOf(c.hertz), c.band) << c.hertz;
@@ -64,8 +71,8 @@ TEST(OleDateTest, ParsesAdifAndCommandLineForms) {
   EXPECT_EQ(date.year, 2024);
   EXPECT_EQ(date.month, 2);
   EXPECT_EQ(date.day, 29);
-  for (const char* bad : {"20230229", "20241301", "20241200", "00001231", "2024122", "2024-12-2",
-                          "202412281"}) {
+  for (const char* bad :
+       {"20230229", "20241301", "20241200", "00001231", "2024122", "2024-12-2", "202412281"}) {
     EXPECT_FALSE(ParseAdifDate(bad, &date)) << bad;
   }
   int second = 0;
@@ -90,13 +97,21 @@ AdifRecord Record(std::vector<AdifField> fields) {
 }
 
 TEST(QsoFromAdifTest, MapsEveryRole) {
-  const QsoFields qso = QsoFromAdif(
-      Record({{"CALL", "K1AB"}, {"STATION_CALLSIGN", "W1XX"}, {"OPERATOR", "W1OP"},
-              {"QSO_DATE", "20241228"}, {"TIME_ON", "220530"}, {"FREQ", "1.822999"},
-              {"MODE", "CW"}, {"RST_SENT", "599"}, {"RST_RCVD", "579"},
-              {"STX_STRING", "FN42"}, {"MY_GRIDSQUARE", "FN31pr"}, {"SRX_STRING", "EN61"},
-              {"GRIDSQUARE", "EN52"}, {"BAND", "160M"}}),
-      "W9OPT");
+  const QsoFields qso = QsoFromAdif(Record({{"CALL", "K1AB"},
+                                            {"STATION_CALLSIGN", "W1XX"},
+                                            {"OPERATOR", "W1OP"},
+                                            {"QSO_DATE", "20241228"},
+                                            {"TIME_ON", "220530"},
+                                            {"FREQ", "1.822999"},
+                                            {"MODE", "CW"},
+                                            {"RST_SENT", "599"},
+                                            {"RST_RCVD", "579"},
+                                            {"STX_STRING", "FN42"},
+                                            {"MY_GRIDSQUARE", "FN31pr"},
+                                            {"SRX_STRING", "EN61"},
+                                            {"GRIDSQUARE", "EN52"},
+                                            {"BAND", "160M"}}),
+                                    "W9OPT");
   EXPECT_EQ(qso.myCall, "W1XX");
   EXPECT_EQ(qso.call, "K1AB");
   EXPECT_EQ(qso.time.status, SPTDC_TIME_VALID);
@@ -111,9 +126,12 @@ TEST(QsoFromAdifTest, MapsEveryRole) {
 }
 
 TEST(QsoFromAdifTest, FallsBackInOrder) {
-  QsoFields qso = QsoFromAdif(Record({{"OPERATOR", "W1OP"}, {"STATION_CALLSIGN", ""},
-                                      {"MY_GRIDSQUARE", "fn31pr"}, {"GRIDSQUARE", "JO2"},
-                                      {"FREQ", "1.8"}, {"STX_STRING", ""}}),
+  QsoFields qso = QsoFromAdif(Record({{"OPERATOR", "W1OP"},
+                                      {"STATION_CALLSIGN", ""},
+                                      {"MY_GRIDSQUARE", "fn31pr"},
+                                      {"GRIDSQUARE", "JO2"},
+                                      {"FREQ", "1.8"},
+                                      {"STX_STRING", ""}}),
                               "W9OPT");
   EXPECT_EQ(qso.myCall, "W1OP");
   EXPECT_EQ(qso.sentExchange, "fn31");
@@ -141,8 +159,8 @@ TEST(QsoFromAdifTest, DateAndTimeStates) {
     const char* time;
     std::int32_t status;
   } cases[] = {
-      {"20241228", "2205", SPTDC_TIME_VALID},  {"20241228", nullptr, SPTDC_TIME_NULL},
-      {nullptr, "2205", SPTDC_TIME_NULL},      {"20241228", "", SPTDC_TIME_NULL},
+      {"20241228", "2205", SPTDC_TIME_VALID},   {"20241228", nullptr, SPTDC_TIME_NULL},
+      {nullptr, "2205", SPTDC_TIME_NULL},       {"20241228", "", SPTDC_TIME_NULL},
       {"20241328", "2205", SPTDC_TIME_INVALID}, {"20241228", "22:05", SPTDC_TIME_INVALID},
   };
   for (const auto& c : cases) {

@@ -9,8 +9,8 @@
 
 #include "host/adif_reader.h"
 #include "host/contest_run.h"
-#include "loader/loaded_plugin.h"
 #include "host/qso_fields.h"
+#include "loader/loaded_plugin.h"
 #include "support/temp_dir.h"
 
 namespace sptdc::host {

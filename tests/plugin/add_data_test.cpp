@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
-#include "support/fake_platform.h"
 #include "plugin/plugin.h"
 #include "support/expected_texts.h"
+#include "support/fake_platform.h"
 #include "support/qso_builder.h"
 #include "support/temp_dir.h"
 
@@ -25,8 +25,9 @@ class AddDataTest : public ::testing::Test {
   // The report's lines after the header.
   std::string Lines() const {
     const std::string report = ReadFile(kReport);
-    return report.compare(0, sizeof kReportHeader - 1, kReportHeader) == 0 ? report.substr(sizeof kReportHeader - 1)
-                                                               : "(no header) " + report;
+    return report.compare(0, sizeof kReportHeader - 1, kReportHeader) == 0
+               ? report.substr(sizeof kReportHeader - 1)
+               : "(no header) " + report;
   }
 
   testing::TempDir dir;
@@ -52,7 +53,8 @@ TEST_F(AddDataTest, StoresACountingQsoSilently) {
 }
 
 TEST_F(AddDataTest, EveryEarlierRepeatWritesADupeLine) {
-  const std::string dupe = "QSO:  1830  CW  2008-12-27 2100  PA3ABC  599  JO21  DL1ABC  579  JO22   DUPE !!!\r\n";
+  const std::string dupe =
+      "QSO:  1830  CW  2008-12-27 2100  PA3ABC  599  JO21  DL1ABC  579  JO22   DUPE !!!\r\n";
   EXPECT_EQ(plugin.AddData(Qso("DL1ABC")), 1);
   EXPECT_EQ(plugin.AddData(Qso("DL1ABC")), 1);
   EXPECT_EQ(Lines(), dupe);
@@ -81,17 +83,22 @@ TEST_F(AddDataTest, RejectsWithTheFirstFailingTestOnly) {
       {Qso("OK1XYZ", "80m"),
        "QSO:  1830  CW  2008-12-27 2100  PA3ABC  599  JO21  OK1XYZ  579  JO22   NO CONTEST BAND !!!\r\n"},
       {Qso("OK1XYZ", "80m", "SSB", "JO21", "JO2"),
-       "QSO:  1830  SSB  2008-12-27 2100  PA3ABC  599  JO21  OK1XYZ  579  JO2   INCORRECT RECIEVED LOCATOR !!!\r\n"},
+       "QSO:  1830  SSB  2008-12-27 2100  PA3ABC  599  JO21  OK1XYZ  579  JO2   INCORRECT RECIEVED LOCATOR "
+       "!!!\r\n"},
       {Qso("OK1XYZ", "160m", "SSB"),
        "QSO:  1830  SSB  2008-12-27 2100  PA3ABC  599  JO21  OK1XYZ  579  JO22   NO CONTEST MODE !!!\r\n"},
       {Qso("OK1XYZ", "160m", "CW", ""),
-       "QSO:  1830  CW  2008-12-27 2100  PA3ABC  599    OK1XYZ  579  JO22   Not full control number recieved !!!\r\n"},
+       "QSO:  1830  CW  2008-12-27 2100  PA3ABC  599    OK1XYZ  579  JO22   Not full control number recieved "
+       "!!!\r\n"},
       {Qso("OK1XYZ", "160m", "CW", "JO21", ""),
-       "QSO:  1830  CW  2008-12-27 2100  PA3ABC  599  JO21  OK1XYZ  579     INCORRECT RECIEVED LOCATOR !!!\r\n"},
+       "QSO:  1830  CW  2008-12-27 2100  PA3ABC  599  JO21  OK1XYZ  579     INCORRECT RECIEVED LOCATOR "
+       "!!!\r\n"},
       {Qso("OK1XYZ", "160m", "CW", "JO21", "JO2X"),
-       "QSO:  1830  CW  2008-12-27 2100  PA3ABC  599  JO21  OK1XYZ  579  JO2X   INCORRECT RECIEVED LOCATOR !!!\r\n"},
+       "QSO:  1830  CW  2008-12-27 2100  PA3ABC  599  JO21  OK1XYZ  579  JO2X   INCORRECT RECIEVED LOCATOR "
+       "!!!\r\n"},
       {Qso("OK1XYZ", "160", "CW", "JO21", "JS21"),
-       "QSO:  1830  CW  2008-12-27 2100  PA3ABC  599  JO21  OK1XYZ  579  JS21   INCORRECT RECIEVED LOCATOR !!!\r\n"},
+       "QSO:  1830  CW  2008-12-27 2100  PA3ABC  599  JO21  OK1XYZ  579  JS21   INCORRECT RECIEVED LOCATOR "
+       "!!!\r\n"},
   };
   std::string expected;
   for (const auto& c : cases) {

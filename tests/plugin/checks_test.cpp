@@ -12,9 +12,9 @@ TEST(IsValidExchangeTest, OnlyFourCharacterLocatorsOfFieldZero) {
     const char* exchange;
     int index;
     int valid;
-  } cases[] = {{"JO21", 0, 1}, {"jo21", 0, 1},   {"RR99", 0, 1}, {"JO21QK", 0, 0},
-               {"JO", 0, 0},   {"JO2", 0, 0},    {"JS21", 0, 0}, {"JO2X", 0, 0},
-               {"", 0, 0},     {"JO21", 1, 0},   {"JO21", -1, 0}};
+  } cases[] = {{"JO21", 0, 1}, {"jo21", 0, 1}, {"RR99", 0, 1}, {"JO21QK", 0, 0},
+               {"JO", 0, 0},   {"JO2", 0, 0},  {"JS21", 0, 0}, {"JO2X", 0, 0},
+               {"", 0, 0},     {"JO21", 1, 0}, {"JO21", -1, 0}};
   for (const auto& c : cases)
     EXPECT_EQ(IsValidExchange(c.exchange, c.index), c.valid) << c.exchange << " " << c.index;
 }
@@ -47,17 +47,17 @@ TEST_F(CheckCallTest, Verdicts) {
     int verdict;
   } cases[] = {
       {"DL1ABC", "CW", "160m", nullptr, 0},
-      {"DL1ABC", "CW", "160m", "160M", 0},    // the two band texts agree ignoring case
-      {"DL1ABC", "CW", "160m", "80m", 4},     // they disagree, though 160m counts
+      {"DL1ABC", "CW", "160m", "160M", 0},  // the two band texts agree ignoring case
+      {"DL1ABC", "CW", "160m", "80m", 4},   // they disagree, though 160m counts
       {"DL1ABC", "CW", "80m", "80m", 4},
       {"DL1ABC", "SSB", "160m", nullptr, 4},
       {"DL1ABC", "CW", nullptr, nullptr, 4},  // null band counts as empty: refused
       {"DL1ABC", "", "160m", nullptr, 4},
-      {"DL1ABC", "cw", "160M", nullptr, 1},   // passes the rules, but matches byte for byte only
+      {"DL1ABC", "cw", "160M", nullptr, 1},  // passes the rules, but matches byte for byte only
       {"dl1abc", "CW", "160m", nullptr, 1},
       {"OK1XYZ", "CW", "160m", nullptr, 1},
-      {"", "CW", "160m", nullptr, 0},         // an empty call matches a stored empty call
-      {"K1XX", "CW", "160m", nullptr, 0},     // records marked as dupes are searched too
+      {"", "CW", "160m", nullptr, 0},      // an empty call matches a stored empty call
+      {"K1XX", "CW", "160m", nullptr, 0},  // records marked as dupes are searched too
   };
   for (const auto& c : cases) {
     EXPECT_EQ(CheckCall(qsos, bands, modes, c.call, c.mode, c.band, c.otherBand), c.verdict)

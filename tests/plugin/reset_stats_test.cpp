@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "support/fake_platform.h"
 #include "plugin/plugin.h"
 #include "support/expected_texts.h"
+#include "support/fake_platform.h"
 #include "support/qso_builder.h"
 #include "support/temp_dir.h"
 

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/fake_platform.h"
 #include "plugin/plugin.h"
+#include "support/fake_platform.h"
 #include "support/qso_builder.h"
 #include "support/temp_dir.h"
 
@@ -44,7 +44,7 @@ class RatesTest : public ::testing::Test {
 
 TEST_F(RatesTest, OneRecordLiesInBothWindowsOfDayZero) {
   plugin.AddData(Qso("W1AW", "160m", "CW", "JO21", "JO05"));  // 2 points
-  plugin.AddData(Qso("OK1XYZ", "80m"));                        // rejected: not in the list
+  plugin.AddData(Qso("OK1XYZ", "80m"));                       // rejected: not in the list
   const std::string block = RateBlock(plugin);
   EXPECT_EQ(block, Block(1, 6, 2, 12, 2));
   EXPECT_EQ(block.substr(0, 33), "\r\nHourly (10min) QSO rate:     1 ");
@@ -55,12 +55,12 @@ TEST_F(RatesTest, WindowsReachBackFromTheLastRecord) {
     const char* call;
     DateTime time;
   } log[] = {
-      {"A1", At(20, 0)},       // 60 minutes before: in neither window
-      {"A2", At(20, 0, 1)},    // 59:59 before: hour only
-      {"A3", At(20, 50)},      // exactly 10 minutes: hour only
-      {"A4", At(20, 50, 1)},   // 9:59: both
-      {"A5", At(21, 30)},      // after the reference: both
-      {"A6", At(21, 0)},       // the reference itself
+      {"A1", At(20, 0)},      // 60 minutes before: in neither window
+      {"A2", At(20, 0, 1)},   // 59:59 before: hour only
+      {"A3", At(20, 50)},     // exactly 10 minutes: hour only
+      {"A4", At(20, 50, 1)},  // 9:59: both
+      {"A5", At(21, 30)},     // after the reference: both
+      {"A6", At(21, 0)},      // the reference itself
   };
   for (const auto& q : log) plugin.AddData(Qso(q.call, "160m", "CW", "JO21", "JO22", q.time));
   EXPECT_EQ(RateBlock(plugin), Block(5, 18, 5, 18, 1));
@@ -70,7 +70,7 @@ TEST_F(RatesTest, DifferencesRoundToTheSecondBeforeCuttingToMinutes) {
   DateTime almostTen = At(20, 50, 0);
   almostTen.days += 0.6 / 86400.0;  // 9:59.4 before the reference: 9 minutes
   DateTime justTen = At(20, 50, 0);
-  justTen.days += 0.4 / 86400.0;    // 9:59.6 before: rounds to 10 minutes
+  justTen.days += 0.4 / 86400.0;  // 9:59.6 before: rounds to 10 minutes
   plugin.AddData(Qso("A1", "160m", "CW", "JO21", "JO22", almostTen));
   plugin.AddData(Qso("A2", "160m", "CW", "JO21", "JO22", justTen));
   plugin.AddData(Qso("A3", "160m", "CW", "JO21", "JO22", At(21, 0)));

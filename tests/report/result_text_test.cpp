@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/fake_platform.h"
 #include "plugin/plugin.h"
+#include "support/fake_platform.h"
 #include "support/qso_builder.h"
 #include "support/temp_dir.h"
 
@@ -55,14 +55,14 @@ TEST_F(ResultTextTest, AnEmptyRunHasHeaderAndTotalOnly) {
 }
 
 TEST_F(ResultTextTest, CountsScoresAndSortsTheBandRows) {
-  plugin.AddData(Qso("OK1XYZ", "40m"));                          // rejected, but its row stays
+  plugin.AddData(Qso("OK1XYZ", "40m"));                         // rejected, but its row stays
   plugin.AddData(Qso("DL1ABC", "160m", "CW", "JO21", "JO22"));  // 111 km: 1
   plugin.AddData(Qso("W1AW", "160m", "cw", "JO21", "FN20"));    // 5990 km: 12, lower-case mode counts
-  plugin.AddData(Qso("DL1ABC"));                                 // dupe: not counted
+  plugin.AddData(Qso("DL1ABC"));                                // dupe: not counted
   plugin.AddData(Qso("", "160m", "CW", "JO21", "JO05"));        // no callsign: not counted
   plugin.AddData(Qso("G3XYZ", "160M", "CW", "JO21", "JO05"));   // 518 km: 2, its own row
   plugin.AddData(Qso("OK2ABC", "80m"));
-  plugin.AddData(Qso("ON4XX", "160m", "CW", "JO21", "JO"));     // no centre: 1
+  plugin.AddData(Qso("ON4XX", "160m", "CW", "JO21", "JO"));  // no centre: 1
   const std::string expected = std::string(kHeader) +
                                "160m\t 3\t  14\r\n"
                                "160M\t 1\t  2\r\n"
@@ -82,8 +82,7 @@ TEST_F(ResultTextTest, AnExportRunLeavesOutTheRateBlock) {
   platform.operatorScript = [](Cabrillo&) { return true; };
   plugin.ResetStats(1, "PA3ABC", At(20, 0));
   plugin.AddData(Qso("DL1ABC"));
-  EXPECT_EQ(std::string(plugin.GetResult()),
-            std::string(kHeader) + "160m\t 1\t  1\r\nTotal\t 1\t  1\r\n");
+  EXPECT_EQ(std::string(plugin.GetResult()), std::string(kHeader) + "160m\t 1\t  1\r\nTotal\t 1\t  1\r\n");
 }
 
 TEST_F(ResultTextTest, SentLocatorIsReadWithoutDigitTest) {

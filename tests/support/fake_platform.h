@@ -38,8 +38,8 @@ class FakePlatform : public Env, public Operator {
     return operatorScript ? operatorScript(dialog) : false;
   }
 
-  std::string ReadSetting(const std::string& file, const std::string& section,
-                          const std::string& key, const std::string& fallback) override {
+  std::string ReadSetting(const std::string& file, const std::string& section, const std::string& key,
+                          const std::string& fallback) override {
     settingFiles.push_back(file + "|" + section);
     auto found = settings.find(key);
     return found == settings.end() ? fallback : found->second;

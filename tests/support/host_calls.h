@@ -21,9 +21,7 @@ constexpr int32_t kJunkInt = 0x7eadbeef;
 constexpr double kJunkReal = -1.0e300;
 
 // 27 December 2008 at hh:mm, valid.
-inline SptdcDateTime Night(int hour, int minute) {
-  return {ContestNight(hour, minute), SPTDC_TIME_VALID};
-}
+inline SptdcDateTime Night(int hour, int minute) { return {ContestNight(hour, minute), SPTDC_TIME_VALID}; }
 
 struct HostQso {
   const char* myCall = "PA3ABC";
@@ -42,37 +40,33 @@ struct HostQso {
 // they default to the junk above.
 inline int Add(PluginLibrary& lib, const HostQso& q, const char* j = Junk(),
                const SptdcDateTime* jt = JunkTime()) {
-  return lib.AddData0(q.myCall, q.call, &q.time, jt, jt, jt, 0xdeadbeefu, q.frequencyHz, q.mode,
-                      q.sentRst, q.receivedRst, q.sentExchange, q.receivedExchange, j, j, j, j, j,
-                      j, j, j, j, j, kJunkInt, kJunkInt, kJunkInt, kJunkReal, kJunkReal, j, j, j,
-                      q.band, j);
+  return lib.AddData0(q.myCall, q.call, &q.time, jt, jt, jt, 0xdeadbeefu, q.frequencyHz, q.mode, q.sentRst,
+                      q.receivedRst, q.sentExchange, q.receivedExchange, j, j, j, j, j, j, j, j, j, j,
+                      kJunkInt, kJunkInt, kJunkInt, kJunkReal, kJunkReal, j, j, j, q.band, j);
 }
 
 inline int Remove(PluginLibrary& lib, const char* call, const char* band, const char* j = Junk(),
                   const SptdcDateTime* jt = JunkTime()) {
-  return lib.RemoveData0(j, call, jt, jt, jt, jt, 0xdeadbeefu, 0xdeadbeefu, j, j, j, j, j, j, j, j,
-                         j, j, j, j, j, j, j, kJunkInt, kJunkInt, kJunkInt, kJunkReal, kJunkReal, j,
-                         j, j, band, j);
+  return lib.RemoveData0(j, call, jt, jt, jt, jt, 0xdeadbeefu, 0xdeadbeefu, j, j, j, j, j, j, j, j, j, j, j,
+                         j, j, j, j, kJunkInt, kJunkInt, kJunkInt, kJunkReal, kJunkReal, j, j, j, band, j);
 }
 
 // The two trailing buffers are the host's; the plug-in must leave them alone.
 inline int Check(PluginLibrary& lib, const char* call, const char* mode, const char* band,
                  const char* otherBand, char* buffer1, char* buffer2, const char* j = Junk()) {
-  return lib.CheckCall0(call, 0xdeadbeefu, 0xdeadbeefu, mode, j, j, j, j, j, j, j, j, j, j,
-                        kJunkInt, kJunkInt, kJunkInt, kJunkReal, kJunkReal, j, j, j, j, j, band,
-                        otherBand, buffer1, buffer2);
+  return lib.CheckCall0(call, 0xdeadbeefu, 0xdeadbeefu, mode, j, j, j, j, j, j, j, j, j, j, kJunkInt,
+                        kJunkInt, kJunkInt, kJunkReal, kJunkReal, j, j, j, j, j, band, otherBand, buffer1,
+                        buffer2);
 }
 
-inline int ValidExchange(PluginLibrary& lib, const char* exchange, int32_t index,
-                         const char* j = Junk()) {
+inline int ValidExchange(PluginLibrary& lib, const char* exchange, int32_t index, const char* j = Junk()) {
   return lib.IsValidExchg0(exchange, j, j, j, kJunkInt, kJunkInt, index);
 }
 
 inline int Reset(PluginLibrary& lib, int32_t cabrilloExport, const char* stationCall,
-                 const SptdcDateTime& runTime, const char* j = Junk(),
-                 const SptdcDateTime* jt = JunkTime()) {
-  return lib.ResetStats0(j, cabrilloExport, stationCall, &runTime, jt, j, j, j, j, j, j, j,
-                         j, j, j, kJunkInt, kJunkInt, kJunkInt, kJunkReal, kJunkReal, j, j, j);
+                 const SptdcDateTime& runTime, const char* j = Junk(), const SptdcDateTime* jt = JunkTime()) {
+  return lib.ResetStats0(j, cabrilloExport, stationCall, &runTime, jt, j, j, j, j, j, j, j, j, j, j, kJunkInt,
+                         kJunkInt, kJunkInt, kJunkReal, kJunkReal, j, j, j);
 }
 
 inline std::string Result(PluginLibrary& lib) {

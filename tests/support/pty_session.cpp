@@ -51,8 +51,8 @@ PtySession::~PtySession() {
 bool PtySession::ReadUntil(const std::string& text, int timeoutSeconds) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds);
   while (output_.find(text) == std::string::npos) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now());
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
     if (left.count() <= 0 || !Read(static_cast<int>(left.count()))) return false;
   }
   return true;
@@ -113,7 +113,8 @@ std::string RunWithoutTerminal(const std::function<int()>& body, int& exitStatus
   std::string captured;
   char buffer[4096];
   ssize_t n;
-  while ((n = read(pipeFds[0], buffer, sizeof buffer)) > 0) captured.append(buffer, static_cast<std::size_t>(n));
+  while ((n = read(pipeFds[0], buffer, sizeof buffer)) > 0)
+    captured.append(buffer, static_cast<std::size_t>(n));
   close(pipeFds[0]);
   int status = 0;
   waitpid(pid, &status, 0);

@@ -16,9 +16,9 @@ inline DateTime At(int hour, int minute, int second = 0) {
 }
 
 // A QSO that counts: 160m, CW, JO21 sent, JO22 received, at 21:00.
-inline QsoInput Qso(const std::string& call, const std::string& band = "160m",
-                    const std::string& mode = "CW", const std::string& sent = "JO21",
-                    const std::string& received = "JO22", DateTime time = At(21, 0)) {
+inline QsoInput Qso(const std::string& call, const std::string& band = "160m", const std::string& mode = "CW",
+                    const std::string& sent = "JO21", const std::string& received = "JO22",
+                    DateTime time = At(21, 0)) {
   QsoInput qso;
   qso.myCall = "PA3ABC";
   qso.call = call;

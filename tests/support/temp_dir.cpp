@@ -10,8 +10,8 @@ namespace sptdc::testing {
 TempDir::TempDir() : previous_(std::filesystem::current_path()) {
   std::random_device random;
   for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
-    std::filesystem::path candidate = std::filesystem::temp_directory_path() /
-                                      ("sptdc-test-" + std::to_string(random()));
+    std::filesystem::path candidate =
+        std::filesystem::temp_directory_path() / ("sptdc-test-" + std::to_string(random()));
     if (std::filesystem::create_directory(candidate)) path_ = candidate;
   }
   if (path_.empty()) throw std::runtime_error("cannot create a temporary folder");
@@ -21,8 +21,8 @@ TempDir::TempDir() : previous_(std::filesystem::current_path()) {
 TempDir::~TempDir() {
   std::error_code ignored;
   std::filesystem::current_path(previous_, ignored);
-  std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                               std::filesystem::perm_options::add, ignored);
+  std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
+                               ignored);
   std::filesystem::remove_all(path_, ignored);
 }
 

@@ -15,8 +15,8 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
   Search* search = reinterpret_cast<Search*>(param);
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
-  if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
-      ClassName(window) == "#32770" && WindowText(window) == search->caption) {
+  if (process == GetCurrentProcessId() && IsWindowVisible(window) && ClassName(window) == "#32770" &&
+      WindowText(window) == search->caption) {
     search->found = window;
     return FALSE;
   }

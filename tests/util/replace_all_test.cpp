@@ -16,16 +16,15 @@ TEST(ReplaceAllTest, ReplacesLeftToRightWithoutRescanning) {
       {"A<CR><LF>B", "<CR>", "\r\nSOAPBOX: ", "A\r\nSOAPBOX: <LF>B"},
       {"A<CR><LF>B", "<LF>", "", "A<CR>B"},
       {"K1/ABC/P", "/", "_", "K1_ABC_P"},
-      {"aaa", "aa", "b", "ba"},           // occurrences do not overlap
-      {"aa", "a", "aa", "aaaa"},          // replacements are not searched again
-      {"<CR", "<CR>", "\r", "<CR"},       // a cut-off tag stays text
+      {"aaa", "aa", "b", "ba"},      // occurrences do not overlap
+      {"aa", "a", "aa", "aaaa"},     // replacements are not searched again
+      {"<CR", "<CR>", "\r", "<CR"},  // a cut-off tag stays text
       {"", "x", "y", ""},
       {"xyz", "xyz", "", ""},
       {"same", "a", "a", "same"},
       {"no match", "<CR>", "\r", "no match"},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(ReplaceAll(c.text, c.search, c.replacement), c.result) << c.text;
+  for (const auto& c : cases) EXPECT_EQ(ReplaceAll(c.text, c.search, c.replacement), c.result) << c.text;
 }
 
 }  // namespace

@@ -17,9 +17,8 @@ bool BeginsWithNoCase(const std::string& entry, const std::string& start) {
 std::vector<std::string> ShownEntries(const HeaderField& field) {
   std::vector<std::string> shown = field.entries;
   if (field.kind == ControlKind::kSortedList) {
-    std::stable_sort(shown.begin(), shown.end(), [](const std::string& a, const std::string& b) {
-      return text::Compare(a, b) < 0;
-    });
+    std::stable_sort(shown.begin(), shown.end(),
+                     [](const std::string& a, const std::string& b) { return text::Compare(a, b) < 0; });
   }
   return shown;
 }

@@ -27,8 +27,8 @@ bool HasExeExtension(const std::string& name) {
 
 class PosixEnv final : public Env {
  public:
-  std::string ReadSetting(const std::string& file, const std::string& section,
-                          const std::string& key, const std::string& fallback) override {
+  std::string ReadSetting(const std::string& file, const std::string& section, const std::string& key,
+                          const std::string& fallback) override {
     return ReadIniValue(PosixPath(file), section, key, fallback);
   }
 
@@ -46,9 +46,8 @@ class PosixEnv final : public Env {
       if (HasExeExtension(entry->d_name)) names.emplace_back(entry->d_name);
     }
     closedir(listing);
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-      return text::Compare(a, b) < 0;
-    });
+    std::sort(names.begin(), names.end(),
+              [](const std::string& a, const std::string& b) { return text::Compare(a, b) < 0; });
     return names;
   }
 

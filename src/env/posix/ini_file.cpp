@@ -34,10 +34,10 @@ std::size_t FindInLine(const std::string& text, char c, std::size_t begin, std::
 struct IniLine {
   enum Kind { kOther, kSection, kKey };
   Kind kind = kOther;
-  std::size_t end = 0;          // after the line end
-  std::size_t contentEnd = 0;   // before the line end
-  std::string name;             // of the section or key, without blanks
-  std::size_t valueBegin = 0;   // kKey: the value's first byte after the blanks
+  std::size_t end = 0;         // after the line end
+  std::size_t contentEnd = 0;  // before the line end
+  std::string name;            // of the section or key, without blanks
+  std::size_t valueBegin = 0;  // kKey: the value's first byte after the blanks
 };
 
 std::string TrimmedRange(const std::string& text, std::size_t begin, std::size_t end) {
@@ -113,9 +113,7 @@ IniPlace Locate(const std::string& text, const std::string& section, const std::
 
 bool HasLineBreak(const std::string& s) { return s.find_first_of("\r\n") != std::string::npos; }
 
-bool HasOuterBlank(const std::string& s) {
-  return !s.empty() && (IsBlank(s.front()) || IsBlank(s.back()));
-}
+bool HasOuterBlank(const std::string& s) { return !s.empty() && (IsBlank(s.front()) || IsBlank(s.back())); }
 
 bool IsStorableName(const std::string& name, const char* forbidden) {
   return !name.empty() && !HasLineBreak(name) && !HasOuterBlank(name) &&
@@ -123,25 +121,22 @@ bool IsStorableName(const std::string& name, const char* forbidden) {
 }
 
 bool IsStorable(const std::string& section, const std::string& key, const std::string& value) {
-  return IsStorableName(section, "]") && IsStorableName(key, "=") && key[0] != ';' &&
-         key[0] != '[' && !HasLineBreak(value);
+  return IsStorableName(section, "]") && IsStorableName(key, "=") && key[0] != ';' && key[0] != '[' &&
+         !HasLineBreak(value);
 }
 
 // True when text ends in a line that has no line end yet.
-bool EndsInOpenLine(const std::string& text, std::size_t end) {
-  return end > 0 && text[end - 1] != '\n';
-}
+bool EndsInOpenLine(const std::string& text, std::size_t end) { return end > 0 && text[end - 1] != '\n'; }
 
 }  // namespace
 
-std::string FindIniValue(const std::string& text, const std::string& section,
-                         const std::string& key, const std::string& fallback) {
+std::string FindIniValue(const std::string& text, const std::string& section, const std::string& key,
+                         const std::string& fallback) {
   if (section.empty() || key.empty()) return fallback;
   IniPlace place = Locate(text, section, key);
   if (!place.keyFound) return fallback;
   std::string value = TrimmedRange(text, place.valueBegin, place.valueEnd);
-  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-      value.back() == value.front()) {
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
     value = value.substr(1, value.size() - 2);
   }
   return value;
@@ -159,12 +154,11 @@ std::optional<std::string> SetIniValue(const std::string& text, const std::strin
     std::string added = (EndsInOpenLine(text, place.insertAt) ? "\r\n" : "") + entry;
     return text.substr(0, place.insertAt) + added + text.substr(place.insertAt);
   }
-  return text + (EndsInOpenLine(text, text.size()) ? "\r\n" : "") + "[" + section + "]\r\n" +
-         entry;
+  return text + (EndsInOpenLine(text, text.size()) ? "\r\n" : "") + "[" + section + "]\r\n" + entry;
 }
 
-std::string ReadIniValue(const std::string& path, const std::string& section,
-                         const std::string& key, const std::string& fallback) {
+std::string ReadIniValue(const std::string& path, const std::string& section, const std::string& key,
+                         const std::string& fallback) {
   std::string text;
   if (!ReadFileBytes(path, kMaxIniFileSize, &text)) return fallback;
   return FindIniValue(text, section, key, fallback);

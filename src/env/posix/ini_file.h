@@ -29,8 +29,8 @@ namespace sptdc {
 // The value of key in section of the INI text, or fallback when the text has
 // no such section or no such key in it. An empty section or key name never
 // matches.
-std::string FindIniValue(const std::string& text, const std::string& section,
-                         const std::string& key, const std::string& fallback);
+std::string FindIniValue(const std::string& text, const std::string& section, const std::string& key,
+                         const std::string& fallback);
 
 // The INI text with key of section set to value. The first line of the key
 // gets the new value (its name, the blanks around "=" and its line end kept);
@@ -47,8 +47,8 @@ std::optional<std::string> SetIniValue(const std::string& text, const std::strin
 
 // FindIniValue on the file at path; fallback as well when the file is
 // missing, unreadable or larger than 64 MiB.
-std::string ReadIniValue(const std::string& path, const std::string& section,
-                         const std::string& key, const std::string& fallback);
+std::string ReadIniValue(const std::string& path, const std::string& section, const std::string& key,
+                         const std::string& fallback);
 
 // SetIniValue on the file at path, creating the file when it is missing (but
 // not its folder). The new content goes to "<path>.tmp" beside it, which then

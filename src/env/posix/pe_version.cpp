@@ -15,11 +15,11 @@ namespace {
 
 constexpr std::size_t kMaxExecutableSize = 256u << 20;
 
-constexpr std::uint16_t kDosSignature = 0x5A4D;       // "MZ"
-constexpr std::uint32_t kPeSignature = 0x00004550;    // "PE\0\0"
+constexpr std::uint16_t kDosSignature = 0x5A4D;     // "MZ"
+constexpr std::uint32_t kPeSignature = 0x00004550;  // "PE\0\0"
 constexpr std::uint16_t kPe32Magic = 0x10B;
 constexpr std::uint16_t kPe32PlusMagic = 0x20B;
-constexpr std::uint32_t kResourceDirectory = 2;       // index among the data directories
+constexpr std::uint32_t kResourceDirectory = 2;  // index among the data directories
 constexpr std::uint32_t kRtVersion = 16;
 constexpr std::uint32_t kSubdirectoryFlag = 0x80000000;
 constexpr std::uint32_t kFixedInfoSignature = 0xFEEF04BD;
@@ -40,8 +40,7 @@ class ByteView {
   }
   bool U32(std::uint64_t offset, std::uint32_t* value) const {
     if (!Has(offset, 4)) return false;
-    *value = static_cast<std::uint32_t>(data_[offset]) |
-             static_cast<std::uint32_t>(data_[offset + 1]) << 8 |
+    *value = static_cast<std::uint32_t>(data_[offset]) | static_cast<std::uint32_t>(data_[offset + 1]) << 8 |
              static_cast<std::uint32_t>(data_[offset + 2]) << 16 |
              static_cast<std::uint32_t>(data_[offset + 3]) << 24;
     return true;
@@ -110,8 +109,7 @@ bool MapRva(const ByteView& file, const PeLayout& layout, std::uint32_t rva, Byt
       return false;
     }
     // Linkers may leave VirtualSize 0; then the file data is the extent.
-    const std::uint64_t extent =
-        (virtualSize != 0 && virtualSize < rawSize) ? virtualSize : rawSize;
+    const std::uint64_t extent = (virtualSize != 0 && virtualSize < rawSize) ? virtualSize : rawSize;
     if (rva < virtualAddress || rva - virtualAddress >= extent) continue;
     const std::uint64_t offset = std::uint64_t{rawOffset} + (rva - virtualAddress);
     if (!file.Has(offset, 0)) return false;
@@ -125,8 +123,8 @@ bool MapRva(const ByteView& file, const PeLayout& layout, std::uint32_t rva, Byt
 
 // The OffsetToData of an entry of the resource directory at directory: of
 // the entry whose id is wantedId or, when wantedId is empty, of the first.
-bool PickEntry(const ByteView& tree, std::uint64_t directory,
-               std::optional<std::uint32_t> wantedId, std::uint32_t* offsetToData) {
+bool PickEntry(const ByteView& tree, std::uint64_t directory, std::optional<std::uint32_t> wantedId,
+               std::uint32_t* offsetToData) {
   std::uint16_t namedCount, idCount;
   if (!tree.U16(directory + 12, &namedCount) || !tree.U16(directory + 14, &idCount)) return false;
   const std::uint64_t entries = directory + 16;
@@ -166,10 +164,9 @@ std::optional<FileVersion> ReadVersionBlock(const ByteView& block) {
   if (!block.U32(kFixedAt + 8, &versionMs) || !block.U32(kFixedAt + 12, &versionLs)) {
     return std::nullopt;
   }
-  return FileVersion{static_cast<std::uint16_t>(versionMs >> 16),
-                     static_cast<std::uint16_t>(versionMs & 0xFFFF),
-                     static_cast<std::uint16_t>(versionLs >> 16),
-                     static_cast<std::uint16_t>(versionLs & 0xFFFF)};
+  return FileVersion{
+      static_cast<std::uint16_t>(versionMs >> 16), static_cast<std::uint16_t>(versionMs & 0xFFFF),
+      static_cast<std::uint16_t>(versionLs >> 16), static_cast<std::uint16_t>(versionLs & 0xFFFF)};
 }
 
 }  // namespace
@@ -197,8 +194,7 @@ std::optional<FileVersion> FindFileVersion(const std::uint8_t* data, std::size_t
   }
   // IMAGE_RESOURCE_DATA_ENTRY: the data's RVA and size.
   std::uint32_t dataRva, dataSize;
-  if (!tree.U32(languageEntry, &dataRva) ||
-      !tree.U32(std::uint64_t{languageEntry} + 4, &dataSize)) {
+  if (!tree.U32(languageEntry, &dataRva) || !tree.U32(std::uint64_t{languageEntry} + 4, &dataSize)) {
     return std::nullopt;
   }
   ByteView resource(nullptr, 0);

@@ -12,8 +12,8 @@ namespace {
 
 class Win32Env final : public Env {
  public:
-  std::string ReadSetting(const std::string& file, const std::string& section,
-                          const std::string& key, const std::string& fallback) override {
+  std::string ReadSetting(const std::string& file, const std::string& section, const std::string& key,
+                          const std::string& fallback) override {
     // The value is read whole: the buffer grows until the value fits, which
     // the function shows by copying fewer than size - 1 characters.
     std::vector<char> buffer(256);
@@ -53,8 +53,8 @@ class Win32Env final : public Env {
     if (!GetFileVersionInfoA(file.c_str(), 0, size, block.data())) return false;
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT fixedSize = 0;
-    if (!VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &fixedSize) ||
-        !fixed || fixedSize < sizeof(VS_FIXEDFILEINFO))
+    if (!VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &fixedSize) || !fixed ||
+        fixedSize < sizeof(VS_FIXEDFILEINFO))
       return false;
     version.major = HIWORD(fixed->dwFileVersionMS);
     version.minor = LOWORD(fixed->dwFileVersionMS);

@@ -46,11 +46,10 @@ TEST_F(IniFileTest, ReadsValuesAsWindowsDoes) {
   const std::string twoSections = "[S]\r\nName=1\r\n[T]\r\n[s]\r\nName=2\r\nClub=3\r\n";
   const ReadCase cases[] = {
       {"CR LF lines", "[Settings]\r\nName=Joe\r\nClub=YCCC\r\n", "Settings", "Club", "YCCC"},
-      {"LF lines, no final line end", "[Settings]\nName=Joe\nClub=YCCC", "Settings", "Club",
-       "YCCC"},
+      {"LF lines, no final line end", "[Settings]\nName=Joe\nClub=YCCC", "Settings", "Club", "YCCC"},
       {"names ignore case", "[sEtTiNgS]\r\nnAmE=Joe\r\n", "Settings", "Name", "Joe"},
-      {"blanks around names and value", "  [ Settings ] \r\n\t Name \t=  Joe  Bloggs \t\r\n",
-       "Settings", "Name", "Joe  Bloggs"},
+      {"blanks around names and value", "  [ Settings ] \r\n\t Name \t=  Joe  Bloggs \t\r\n", "Settings",
+       "Name", "Joe  Bloggs"},
       {"double quotes", "[S]\r\nName= \"  Joe  \" \r\n", "S", "Name", "  Joe  "},
       {"single quotes", "[S]\r\nName='x'\r\n", "S", "Name", "x"},
       {"only one pair of quotes", "[S]\r\nName=\"\"x\"\"\r\n", "S", "Name", "\"x\""},
@@ -70,8 +69,8 @@ TEST_F(IniFileTest, ReadsValuesAsWindowsDoes) {
       {"comments, blanks and other lines skipped",
        "[S]\r\n;Name=1\r\n  ; Name=2\r\n\r\nName\r\n[T\r\n=3\r\nName=4\r\n", "S", "Name", "4"},
       {"a long value whole", "[S]\r\nSoapBox=" + longValue + "\r\n", "S", "SoapBox", longValue},
-      {"garbage around", "\0\xff\xfe[\x01]\r\n[S]\r\n\0\0=\xff\r\n\x80\nName=Joe\r\n\xfe"s, "S",
-       "Name", "Joe"},
+      {"garbage around", "\0\xff\xfe[\x01]\r\n[S]\r\n\0\0=\xff\r\n\x80\nName=Joe\r\n\xfe"s, "S", "Name",
+       "Joe"},
       {"empty file", "", "S", "Name", kDefault},
       {"empty names never match", "[]\r\n=x\r\n", "", "", kDefault},
   };
@@ -104,29 +103,25 @@ TEST_F(IniFileTest, WritesOnlyTheLinesItMust) {
       {"replace keeps the name, the blanks, the line end and the other lines",
        "; saved\n[settings]\n  name = Old  \nClub=X\n", "Settings", "Name", "New",
        "; saved\n[settings]\n  name = New\nClub=X\n"},
-      {"replace on a last line without line end", "[S]\r\nName=Old", "S", "Name", "New",
-       "[S]\r\nName=New"},
-      {"replace an empty value", "[S]\r\nName=\r\nA=1\r\n", "S", "Name", "New",
-       "[S]\r\nName=New\r\nA=1\r\n"},
-      {"new key after the section's last key", "[S]\r\nA=1\r\n; of T\r\n\r\n[T]\r\nB=2\r\n", "S",
-       "Name", "Joe", "[S]\r\nA=1\r\nName=Joe\r\n; of T\r\n\r\n[T]\r\nB=2\r\n"},
+      {"replace on a last line without line end", "[S]\r\nName=Old", "S", "Name", "New", "[S]\r\nName=New"},
+      {"replace an empty value", "[S]\r\nName=\r\nA=1\r\n", "S", "Name", "New", "[S]\r\nName=New\r\nA=1\r\n"},
+      {"new key after the section's last key", "[S]\r\nA=1\r\n; of T\r\n\r\n[T]\r\nB=2\r\n", "S", "Name",
+       "Joe", "[S]\r\nA=1\r\nName=Joe\r\n; of T\r\n\r\n[T]\r\nB=2\r\n"},
       {"new key in an empty section", "[T]\nB=2\n[S]\n[U]\n", "S", "Name", "Joe",
        "[T]\nB=2\n[S]\nName=Joe\r\n[U]\n"},
-      {"new key after a header without line end", "[S]", "S", "Name", "Joe",
-       "[S]\r\nName=Joe\r\n"},
+      {"new key after a header without line end", "[S]", "S", "Name", "Joe", "[S]\r\nName=Joe\r\n"},
       {"new key after a last key without line end", "[S]\r\nA=1", "S", "Name", "Joe",
        "[S]\r\nA=1\r\nName=Joe\r\n"},
       {"new key after a last key ending in a CR", "[S]\r\nA=1\r", "S", "Name", "Joe",
        "[S]\r\nA=1\r\r\nName=Joe\r\n"},
-      {"new section after keys before any section", "A=1", "S", "Name", "Joe",
-       "A=1\r\n[S]\r\nName=Joe\r\n"},
+      {"new section after keys before any section", "A=1", "S", "Name", "Joe", "A=1\r\n[S]\r\nName=Joe\r\n"},
       {"first of two sections", "[S]\r\nA=1\r\n[s]\r\nName=Old\r\n", "S", "Name", "Joe",
        "[S]\r\nA=1\r\nName=Joe\r\n[s]\r\nName=Old\r\n"},
       {"first of two keys", "[S]\r\nName=1\r\nName=2\r\n", "S", "Name", "Joe",
        "[S]\r\nName=Joe\r\nName=2\r\n"},
       {"value written as it is", std::nullopt, "S", "Url", " \"a=b\" ", "[S]\r\nUrl= \"a=b\" \r\n"},
-      {"garbage kept", "\0\xff\r\n[S]\r\n\x01\x02\n\r\n Name=Old\r\r\n\xfe\x80"s, "S", "Name",
-       "New", "\0\xff\r\n[S]\r\n\x01\x02\n\r\n Name=New\r\n\xfe\x80"s},
+      {"garbage kept", "\0\xff\r\n[S]\r\n\x01\x02\n\r\n Name=Old\r\r\n\xfe\x80"s, "S", "Name", "New",
+       "\0\xff\r\n[S]\r\n\x01\x02\n\r\n Name=New\r\n\xfe\x80"s},
   };
   for (const WriteCase& c : cases) {
     std::filesystem::remove(kIni);
@@ -162,10 +157,9 @@ TEST_F(IniFileTest, RefusesEntriesThatWouldNotReadBack) {
     const char* key;
     const char* value;
   } refused[] = {
-      {"S", "Name", "two\r\nlines"}, {"S", "Name", "a\nb"},  {"S", "Name", "a\rb"},
-      {"S", "A=B", "x"},             {"S]", "Name", "x"},    {"", "Name", "x"},
-      {"S", "", "x"},                {"S", " Name", "x"},    {"S ", "Name", "x"},
-      {"S", ";Name", "x"},           {"S", "[Name", "x"},    {"S\n", "Name", "x"},
+      {"S", "Name", "two\r\nlines"}, {"S", "Name", "a\nb"}, {"S", "Name", "a\rb"}, {"S", "A=B", "x"},
+      {"S]", "Name", "x"},           {"", "Name", "x"},     {"S", "", "x"},        {"S", " Name", "x"},
+      {"S ", "Name", "x"},           {"S", ";Name", "x"},   {"S", "[Name", "x"},   {"S\n", "Name", "x"},
   };
   const std::string before = "[S]\r\nName=Old\r\n";
   for (const auto& r : refused) {

@@ -45,8 +45,8 @@ std::uint32_t U32(const std::string& b, std::size_t at) {
          static_cast<std::uint32_t>(static_cast<std::uint8_t>(b[at + 3])) << 24;
 }
 std::uint16_t U16(const std::string& b, std::size_t at) {
-  return static_cast<std::uint16_t>(static_cast<std::uint8_t>(b[at]) |
-                                    static_cast<std::uint8_t>(b[at + 1]) << 8);
+  return static_cast<std::uint16_t>(static_cast<std::uint8_t>(b[at]) | static_cast<std::uint8_t>(b[at + 1])
+                                                                           << 8);
 }
 void Put32(std::string& b, std::size_t at, std::uint32_t v) {
   for (int i = 0; i < 4; ++i) b[at + i] = static_cast<char>(v >> (8 * i));
@@ -105,9 +105,9 @@ TEST(PeVersionTest, ReadsTheFixedFileVersionOfBothFormats) {
     std::uint16_t magic;  // 0x20B PE32+, 0x10B PE32
     const char* version;
   } cases[] = {
-      {"version_2_19_x64", 0x20B, "2.19.0.0"},  {"version_3_1_5_7_x64", 0x20B, "3.1.5.7"},
-      {"version_2_19_x86", 0x10B, "2.19.0.0"},  {"version_3_1_5_7_x86", 0x10B, "3.1.5.7"},
-      {"no_version_x64", 0x20B, "none"},        {"no_resources_x64", 0x20B, "none"},
+      {"version_2_19_x64", 0x20B, "2.19.0.0"}, {"version_3_1_5_7_x64", 0x20B, "3.1.5.7"},
+      {"version_2_19_x86", 0x10B, "2.19.0.0"}, {"version_3_1_5_7_x86", 0x10B, "3.1.5.7"},
+      {"no_version_x64", 0x20B, "none"},       {"no_resources_x64", 0x20B, "none"},
   };
   for (const auto& c : cases) {
     const std::string bytes = Fixture(c.name);
@@ -125,15 +125,11 @@ TEST(PeVersionTest, DamagedFilesGiveNoVersion) {
     Damage damage;
   } damages[] = {
       {"cut in the headers", [](std::string& b, const Layout&) { b.resize(0x100); }},
-      {"cut in the version block",
-       [](std::string& b, const Layout& l) { b.resize(l.signature + 20); }},
+      {"cut in the version block", [](std::string& b, const Layout& l) { b.resize(l.signature + 20); }},
       {"no DOS signature", [](std::string& b, const Layout&) { b[0] = 'X'; }},
-      {"PE header beyond the end",
-       [](std::string& b, const Layout&) { Put32(b, 0x3C, 0xFFFFFFF0); }},
-      {"unknown optional header",
-       [](std::string& b, const Layout& l) { Put16(b, l.optionalHeader, 0x999); }},
-      {"no resource data directory",
-       [](std::string& b, const Layout& l) { Put32(b, l.directoryCount, 2); }},
+      {"PE header beyond the end", [](std::string& b, const Layout&) { Put32(b, 0x3C, 0xFFFFFFF0); }},
+      {"unknown optional header", [](std::string& b, const Layout& l) { Put16(b, l.optionalHeader, 0x999); }},
+      {"no resource data directory", [](std::string& b, const Layout& l) { Put32(b, l.directoryCount, 2); }},
       {"optional header beyond the end",
        [](std::string& b, const Layout& l) { Put16(b, l.coffHeader + 16, 0xFFFF); }},
       {"section table beyond the end",
@@ -180,7 +176,9 @@ TEST(PeVersionTest, FilesThatAreNoExecutableGiveNoVersion) {
   const struct {
     const char* name;
     std::string bytes;
-  } files[] = {{"empty.exe", ""}, {"garbage.exe", garbage}, {"dos_only.exe", dosOnly},
+  } files[] = {{"empty.exe", ""},
+               {"garbage.exe", garbage},
+               {"dos_only.exe", dosOnly},
                {"text.exe", "MZ but just some text\r\n"}};
   for (const auto& f : files) {
     testing::WriteFile(f.name, f.bytes);

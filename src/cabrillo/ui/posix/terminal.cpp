@@ -1,8 +1,8 @@
 #include "cabrillo/ui/posix/terminal.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
+#include <cerrno>
 
 namespace sptdc {
 

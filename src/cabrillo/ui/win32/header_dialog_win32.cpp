@@ -81,8 +81,9 @@ bool RunHeaderDialogWin32(Cabrillo& dialog) {
   // The resource lives in the module that holds this code: SPTDC.dll in the
   // plug-in, not the host's executable that GetModuleHandle(NULL) would give.
   HMODULE module = nullptr;
-  if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                          reinterpret_cast<LPCSTR>(&HeaderDialogProc), &module)) {
+  if (!GetModuleHandleExA(
+          GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+          reinterpret_cast<LPCSTR>(&HeaderDialogProc), &module)) {
     return false;
   }
   const INT_PTR result = DialogBoxParamA(module, MAKEINTRESOURCEA(IDD_CABRILLO_HEADER), GetActiveWindow(),

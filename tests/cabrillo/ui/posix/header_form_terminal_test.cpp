@@ -27,10 +27,14 @@ const char kEndMark[] = "#END\n";
 std::string Escape(const std::string& text) {
   std::string escaped;
   for (char c : text) {
-    if (c == '\r') escaped += "\\r";
-    else if (c == '\n') escaped += "\\n";
-    else if (c == '\\') escaped += "\\\\";
-    else escaped += c;
+    if (c == '\r')
+      escaped += "\\r";
+    else if (c == '\n')
+      escaped += "\\n";
+    else if (c == '\\')
+      escaped += "\\\\";
+    else
+      escaped += c;
   }
   return escaped;
 }
@@ -150,10 +154,16 @@ TEST(HeaderFormTerminalTest, TypedTextsNumberedPicksAndASoapboxOfSeveralLines) {
       "03",            // CATEGORY-TRANSMITTER: UNLIMITED
       "Jan de Vries",  // NAME
       "  Dorpsstraat 1 ",
-      "", "", "", "",  // ADDRESS-CITY to ADDRESS-COUNTRY
-      "PA3ABC PA3XYZ", // OPERATORS
-      "",              // CLUB
-      "first", "", "third", ".",  // SOAPBOX
+      "",
+      "",
+      "",
+      "",               // ADDRESS-CITY to ADDRESS-COUNTRY
+      "PA3ABC PA3XYZ",  // OPERATORS
+      "",               // CLUB
+      "first",
+      "",
+      "third",
+      ".",  // SOAPBOX
       "pa3abc@example.org",
       "ok",
   };
@@ -183,7 +193,7 @@ TEST(HeaderFormTerminalTest, AnEmptyListTextSelectsNothingAndALoneDotEmptiesTheS
   Cabrillo opening = OpeningHeader();
   opening.Location = "";
   std::vector<std::string> lines(HeaderFields().size(), "");
-  lines[20] = ".";  // SOAPBOX
+  lines[20] = ".";           // SOAPBOX
   lines.push_back("maybe");  // neither OK nor CANCEL: asked again
   lines.push_back("OK");
   const FormRun run = RunForm(opening, lines, false);
@@ -224,10 +234,12 @@ TEST(HeaderFormTerminalTest, EndOfInputAtAnyPromptCancels) {
 
 TEST(HeaderFormTerminalTest, WithoutATerminalTheFormIsNotConfirmed) {
   int status = -1;
-  const std::string written = testing::RunWithoutTerminal([] {
-    Cabrillo dialog = OpeningHeader();
-    return RunHeaderFormOnTerminal(dialog) ? 1 : 0;
-  }, status);
+  const std::string written = testing::RunWithoutTerminal(
+      [] {
+        Cabrillo dialog = OpeningHeader();
+        return RunHeaderFormOnTerminal(dialog) ? 1 : 0;
+      },
+      status);
   EXPECT_EQ(status, 0);
   EXPECT_EQ(written, "");
 }

@@ -29,7 +29,7 @@ struct ControlSeen {
   std::string className;
   LONG style = 0;
   std::string text;
-  RECT rect{};  // in the dialog's client coordinates
+  RECT rect{};        // in the dialog's client coordinates
   std::string label;  // the static control just before it
   RECT labelRect{};
   std::vector<std::string> entries;  // lists only
@@ -233,7 +233,7 @@ TEST(HeaderDialogWin32Test, OkReturnsWhatTheOperatorTypedAndPicked) {
     SetDlgItemTextA(d, IDC_CONTEST, "SPTDC");
     SetDlgItemTextA(d, IDC_CLAIMED, "99");
     SetDlgItemTextA(d, IDC_CATEGORY, "MULTI-typed");
-    SendDlgItemMessageA(d, IDC_LOCATION, CB_SETCURSEL, 63, 0);        // PEI
+    SendDlgItemMessageA(d, IDC_LOCATION, CB_SETCURSEL, 63, 0);         // PEI
     SendDlgItemMessageA(d, IDC_CATEGORY_STATION, CB_SETCURSEL, 0, 0);  // EXPEDITION
     SetDlgItemTextA(d, IDC_NAME, " Jan de Vries ");
     // Enter at the end of the soapbox starts a new line there.
