@@ -1,10 +1,9 @@
 // The judgement of one logged QSO: the rule tests in their fixed order, the
-// dupe scan, and the rejection report lines.
+// dupe count, and the rejection report lines.
 #include "env/output_file.h"
 #include "geo/world_pos.h"
 #include "plugin/plugin.h"
 #include "util/format.h"
-#include "util/text.h"
 
 namespace sptdc {
 
@@ -52,16 +51,14 @@ int Plugin::AddData(const QsoInput& qso) {
     return 0;
   }
 
-  // Every earlier match writes its own line, dupes of dupes included.
-  record.m_dupe = 0;
-  for (const CInfo& stored : QsoList) {
-    if (text::Equal(stored.m_call, record.m_call) && text::Equal(stored.m_band, record.m_band) &&
-        text::Equal(stored.m_mode, record.m_mode)) {
-      record.m_dupe = 1;
-      WriteRejection(report, qso, time, "   DUPE !!!");
-    }
+  // Every earlier match writes its own line, dupes of dupes included; the
+  // lines are alike, so only their number matters.
+  const std::size_t earlier = QsoList.CountMatches(record.m_call, record.m_band, record.m_mode);
+  record.m_dupe = earlier > 0 ? 1 : 0;
+  for (std::size_t match = 0; match < earlier; ++match) {
+    WriteRejection(report, qso, time, "   DUPE !!!");
   }
-  QsoList.push_back(std::move(record));
+  QsoList.Append(std::move(record));
   return 1;
 }
 

@@ -14,23 +14,20 @@ int IsValidExchange(const std::string& exchange, int exchangeIndex) {
   return pos.IsValid() ? 1 : 0;
 }
 
-int CheckCall(const std::vector<CInfo>& qsos, const CContestRules& bandRules, const CContestRules& modeRules,
+int CheckCall(const QsoLog& qsos, const CContestRules& bandRules, const CContestRules& modeRules,
               const std::string& call, const std::string& mode, const char* band, const char* otherBand) {
   if (band && otherBand && !text::EqualNoCase(band, otherBand)) return 4;
   const std::string bandText = band ? band : "";
   if (!bandRules.Contains(bandText)) return 4;
   if (!modeRules.Contains(mode)) return 4;
-  for (const CInfo& qso : qsos) {
-    if (text::Equal(qso.m_call, call) && text::Equal(qso.m_band, bandText) && text::Equal(qso.m_mode, mode))
-      return 0;
-  }
-  return 1;
+  return qsos.CountMatches(call, bandText, mode) > 0 ? 0 : 1;
 }
 
-void RemoveQso(std::vector<CInfo>& qsos, const std::string& call, const std::string& band) {
-  for (auto it = qsos.begin(); it != qsos.end(); ++it) {
-    if (text::Equal(it->m_call, call) && text::Equal(it->m_band, band)) {
-      qsos.erase(it);
+void RemoveQso(QsoLog& qsos, const std::string& call, const std::string& band) {
+  const std::vector<CInfo>& records = qsos.Records();
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    if (text::Equal(records[i].m_call, call) && text::Equal(records[i].m_band, band)) {
+      qsos.RemoveAt(i);
       return;
     }
   }

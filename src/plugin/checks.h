@@ -3,9 +3,8 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
-#include "log/qso_record.h"
+#include "log/qso_log.h"
 
 namespace sptdc {
 
@@ -18,10 +17,10 @@ int IsValidExchange(const std::string& exchange, int exchangeIndex);
 // 4 when band and otherBand disagree (ignoring ASCII case; a null otherBand
 // never disagrees) or band or mode does not count, 0 when a stored record has
 // the same call, band and mode byte for byte, 1 otherwise.
-int CheckCall(const std::vector<CInfo>& qsos, const CContestRules& bandRules, const CContestRules& modeRules,
+int CheckCall(const QsoLog& qsos, const CContestRules& bandRules, const CContestRules& modeRules,
               const std::string& call, const std::string& mode, const char* band, const char* otherBand);
 
 // Removes the first record with this call and band, byte for byte.
-void RemoveQso(std::vector<CInfo>& qsos, const std::string& call, const std::string& band);
+void RemoveQso(QsoLog& qsos, const std::string& call, const std::string& band);
 
 }  // namespace sptdc

@@ -20,7 +20,7 @@ Plugin::Plugin(Env& env, Operator& op)
 
 int Plugin::ResetStats(int cabrilloExport, const std::string& stationCall, const DateTime& runTime) {
   run_.RunDate = runTime.Format("%d.%m.%Y");
-  QsoList.clear();
+  QsoList.Clear();
   SeenBands.Clear();
   run_.StationCall = stationCall;
   run_.CabrilloRequested = cabrilloExport;
@@ -47,11 +47,11 @@ int Plugin::IsValidExchange(const std::string& exchange, int exchangeIndex) cons
 }
 
 const char* Plugin::GetResult() {
-  ScoreText score =
-      BuildScoreText(QsoList, SeenBands, run_.RunDate, run_.StationCall, run_.CabrilloRequested == 0);
+  ScoreText score = BuildScoreText(QsoList.Records(), SeenBands, run_.RunDate, run_.StationCall,
+                                   run_.CabrilloRequested == 0);
   ResultText = std::move(score.text);
   ClaimedScore = score.totalPoints;
-  if (run_.CabrilloRequested != 0) CabrilloLog.Export(QsoList, ClaimedScore);
+  if (run_.CabrilloRequested != 0) CabrilloLog.Export(QsoList.Records(), ClaimedScore);
   return ResultText.c_str();
 }
 

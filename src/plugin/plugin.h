@@ -14,6 +14,7 @@
 
 #include "cabrillo/cabrillo_log.h"
 #include "log/band_list.h"
+#include "log/qso_log.h"
 #include "log/qso_record.h"
 #include "plugin/contest_rules.h"
 #include "plugin/run_state.h"
@@ -57,7 +58,7 @@ class Plugin {
 
   static const char* SetName(int setIndex);
 
-  const std::vector<CInfo>& Qsos() const { return QsoList; }
+  const std::vector<CInfo>& Qsos() const { return QsoList.Records(); }
   const BandList& Bands() const { return SeenBands; }
   const RunState& Run() const { return run_; }
   int ClaimedScoreValue() const { return ClaimedScore; }
@@ -68,7 +69,7 @@ class Plugin {
   CContestRules ModeRules;
   CContestRules BandRules;
   CCabrilloLog CabrilloLog;
-  std::vector<CInfo> QsoList;
+  QsoLog QsoList;
   BandList SeenBands;
   RunState run_;
   std::string ResultText;

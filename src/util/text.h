@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace sptdc::text {
 
@@ -17,6 +18,18 @@ namespace sptdc::text {
 int Compare(const std::string& a, const std::string& b);
 
 inline bool Equal(const std::string& a, const std::string& b) { return Compare(a, b) == 0; }
+
+// The bytes that Compare reads: the whole text, or on Windows the text up to
+// its first NUL (texts from the host hold none).
+std::string_view ComparedBytes(const std::string& text);
+
+// True when Equal(a, b) holds exactly when ComparedBytes(a) and
+// ComparedBytes(b) are the same bytes, so equal texts can be found by their
+// bytes (a hash). False on Windows while the process code page is a
+// double-byte one: there a lead byte takes the next byte into its character,
+// even the NUL at the end of a text, so texts of the same bytes can compare
+// unequal and texts of different bytes equal.
+bool EqualIsByteEquality();
 
 // Equality that ignores letter case.
 bool EqualNoCase(const std::string& a, const std::string& b);

@@ -10,6 +10,10 @@ int Compare(const std::string& a, const std::string& b) {
   return a.compare(b);
 }
 
+std::string_view ComparedBytes(const std::string& text) { return text; }
+
+bool EqualIsByteEquality() { return true; }
+
 bool EqualNoCase(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {

@@ -3,6 +3,7 @@
 // as units.
 #include "util/text.h"
 
+#include <mbctype.h>
 #include <mbstring.h>
 
 #include <vector>
@@ -16,6 +17,25 @@ const unsigned char* Bytes(const std::string& s) { return reinterpret_cast<const
 }  // namespace
 
 int Compare(const std::string& a, const std::string& b) { return _mbscmp(Bytes(a), Bytes(b)); }
+
+std::string_view ComparedBytes(const std::string& text) { return text.c_str(); }
+
+bool EqualIsByteEquality() {
+  // _mbscmp compares byte by byte unless the multibyte code page has lead
+  // bytes. The answer is kept for the code page it was found for, since the
+  // process may change its code page while the plug-in is loaded.
+  static int checkedCodePage = -1;
+  static bool noLeadBytes = true;
+  const int codePage = _getmbcp();
+  if (codePage != checkedCodePage) {
+    noLeadBytes = true;
+    for (int byte = 1; byte <= 0xFF; ++byte) {
+      if (_ismbblead(static_cast<unsigned int>(byte))) noLeadBytes = false;
+    }
+    checkedCodePage = codePage;
+  }
+  return noLeadBytes;
+}
 
 bool EqualNoCase(const std::string& a, const std::string& b) { return _mbsicmp(Bytes(a), Bytes(b)) == 0; }
 

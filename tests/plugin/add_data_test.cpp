@@ -170,6 +170,35 @@ TEST_F(AddDataTest, TheReportIsRecreatedWhenItWasDeleted) {
   EXPECT_TRUE(std::filesystem::exists(kReport));
 }
 
+// The dupe lines and the call check follow removals and resets: each counts
+// the matching records stored at that moment.
+TEST_F(AddDataTest, DupesCountTheRecordsLeftAfterRemovalAndReset) {
+  const std::string dupe =
+      "QSO:  1830  CW  2008-12-27 2100  PA3ABC  599  JO21  DL1ABC  579  JO22   DUPE !!!\r\n";
+  for (int i = 0; i < 3; ++i) plugin.AddData(Qso("DL1ABC"));
+  plugin.AddData(Qso("DL1ABC", "160m", "cw"));
+  plugin.RemoveData("DL1ABC", "160m");  // the first, not a dupe
+  ASSERT_EQ(plugin.Qsos().size(), 3u);
+  EXPECT_EQ(plugin.Qsos()[0].m_dupe, 1);
+  const std::string before = Lines();
+  EXPECT_EQ(plugin.AddData(Qso("DL1ABC")), 1);
+  EXPECT_EQ(Lines(), before + dupe + dupe);
+  EXPECT_EQ(plugin.CheckCall("DL1ABC", "CW", "160m", nullptr), 0);
+
+  plugin.RemoveData("DL1ABC", "160m");
+  plugin.RemoveData("DL1ABC", "160m");
+  plugin.RemoveData("DL1ABC", "160m");  // the cw record, whose mode plays no part
+  plugin.RemoveData("DL1ABC", "160m");
+  EXPECT_EQ(plugin.CheckCall("DL1ABC", "CW", "160m", nullptr), 1);
+
+  plugin.AddData(Qso("DL1ABC"));
+  plugin.ResetStats(0, "PA3ABC", At(20, 0));
+  EXPECT_EQ(plugin.CheckCall("DL1ABC", "CW", "160m", nullptr), 1);
+  EXPECT_EQ(plugin.AddData(Qso("DL1ABC")), 1);
+  EXPECT_EQ(plugin.Qsos()[0].m_dupe, 0);
+  EXPECT_EQ(Lines(), "");
+}
+
 TEST_F(AddDataTest, StoredCopiesOutliveTheirRemoval) {
   plugin.AddData(Qso("A1"));
   plugin.AddData(Qso("A2"));

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
 #include "plugin/contest_rules.h"
 
 namespace sptdc {
@@ -28,14 +30,20 @@ CInfo Record(const char* call, const char* band, const char* mode, int dupe = 0)
   return r;
 }
 
+QsoLog LogOf(std::initializer_list<CInfo> records) {
+  QsoLog log;
+  for (const CInfo& record : records) log.Append(record);
+  return log;
+}
+
 class CheckCallTest : public ::testing::Test {
  protected:
   const char* const bandTable[1] = {"160m"};
   const char* const modeTable[1] = {"CW"};
   CContestRules bands{bandTable, 1};
   CContestRules modes{modeTable, 1};
-  std::vector<CInfo> qsos{Record("DL1ABC", "160m", "CW"), Record("", "160m", "CW"),
-                          Record("K1XX", "160m", "CW", 1)};
+  QsoLog qsos =
+      LogOf({Record("DL1ABC", "160m", "CW"), Record("", "160m", "CW"), Record("K1XX", "160m", "CW", 1)});
 };
 
 TEST_F(CheckCallTest, Verdicts) {
@@ -64,31 +72,31 @@ TEST_F(CheckCallTest, Verdicts) {
         << c.call << " " << c.mode << " " << (c.band ? c.band : "(null)") << " "
         << (c.otherBand ? c.otherBand : "(null)");
   }
-  EXPECT_EQ(CheckCall({}, bands, modes, "DL1ABC", "CW", "160m", nullptr), 1);
-  EXPECT_EQ(qsos.size(), 3u);
+  EXPECT_EQ(CheckCall(QsoLog(), bands, modes, "DL1ABC", "CW", "160m", nullptr), 1);
+  EXPECT_EQ(qsos.Records().size(), 3u);
 }
 
 TEST(RemoveQsoTest, RemovesOnlyTheFirstMatchOfCallAndBand) {
-  std::vector<CInfo> qsos{Record("DL1ABC", "160m", "CW"), Record("OK1XYZ", "160m", "CW"),
-                          Record("DL1ABC", "160m", "CW", 1)};
+  QsoLog qsos = LogOf(
+      {Record("DL1ABC", "160m", "CW"), Record("OK1XYZ", "160m", "SSB"), Record("DL1ABC", "160m", "CW", 1)});
+  const std::vector<CInfo>& records = qsos.Records();
   RemoveQso(qsos, "DL1ABC", "160m");
-  ASSERT_EQ(qsos.size(), 2u);
-  EXPECT_EQ(qsos[0].m_call, "OK1XYZ");
-  EXPECT_EQ(qsos[1].m_call, "DL1ABC");
-  EXPECT_EQ(qsos[1].m_dupe, 1);
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(records[0].m_call, "OK1XYZ");
+  EXPECT_EQ(records[1].m_call, "DL1ABC");
+  EXPECT_EQ(records[1].m_dupe, 1);
 
   // Mode plays no part; letter case and band do.
   RemoveQso(qsos, "dl1abc", "160m");
   RemoveQso(qsos, "DL1ABC", "160M");
-  EXPECT_EQ(qsos.size(), 2u);
-  qsos[0].m_mode = "SSB";
+  EXPECT_EQ(records.size(), 2u);
   RemoveQso(qsos, "OK1XYZ", "160m");
-  ASSERT_EQ(qsos.size(), 1u);
-  EXPECT_EQ(qsos[0].m_call, "DL1ABC");
+  ASSERT_EQ(records.size(), 1u);
+  EXPECT_EQ(records[0].m_call, "DL1ABC");
 
-  std::vector<CInfo> empty;
+  QsoLog empty;
   RemoveQso(empty, "DL1ABC", "160m");
-  EXPECT_TRUE(empty.empty());
+  EXPECT_TRUE(empty.Records().empty());
 }
 
 }  // namespace

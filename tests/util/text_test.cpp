@@ -16,6 +16,21 @@ TEST(TextTest, CompareIsCaseSensitiveAndUnsigned) {
   EXPECT_FALSE(text::Equal("K1XX", "k1xx"));
 }
 
+// Where the platform says so, Equal is equality of the compared bytes, which
+// is what lets the QSO log count dupes by a hash of them.
+TEST(TextTest, EqualIsByteEqualityWhereThePlatformSaysSo) {
+  if (!text::EqualIsByteEquality()) GTEST_SKIP() << "the process code page is a double-byte one";
+  const std::string nulThenB("A\0B", 3), nulThenC("A\0C", 3);
+  const std::string texts[] = {"",   "K1XX",     "k1xx",     "K1XX ",  "\x80",   "\xff\x80", "AB\x81",
+                               "AB", "\x81\x40", "\x81\x41", nulThenB, nulThenC, "A"};
+  for (const std::string& a : texts) {
+    for (const std::string& b : texts) {
+      EXPECT_EQ(text::Equal(a, b), text::ComparedBytes(a) == text::ComparedBytes(b))
+          << testing::PrintToString(a) << " " << testing::PrintToString(b);
+    }
+  }
+}
+
 TEST(TextTest, EqualNoCaseFoldsLetters) {
   EXPECT_TRUE(text::EqualNoCase("160m", "160M"));
   EXPECT_TRUE(text::EqualNoCase("cw", "CW"));
