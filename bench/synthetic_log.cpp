@@ -1,5 +1,9 @@
 #include "synthetic_log.h"
 
+#include <cstdio>
+
+#include "util/date_time.h"
+
 namespace sptdc::bench {
 
 namespace {
@@ -21,6 +25,11 @@ std::string Locator(int n) {
   return locator;
 }
 
+// One ADIF field, "<NAME:length>value" and a space.
+std::string AdifField(const char* name, const std::string& value) {
+  return "<" + std::string(name) + ":" + std::to_string(value.size()) + ">" + value + " ";
+}
+
 }  // namespace
 
 SyntheticLog::SyntheticLog(int count, Mix mix, int first) {
@@ -36,6 +45,24 @@ SyntheticLog::SyntheticLog(int count, Mix mix, int first) {
     qso.time.date += n * 20.0 / 86400.0;
     qsos_.push_back(qso);
   }
+}
+
+std::string SyntheticLog::Adif() const {
+  std::string adif = "Synthetic log\n<ADIF_VER:5>3.1.4 <EOH>\n";
+  for (const testing::HostQso& qso : qsos_) {
+    DateTime time;
+    time.days = qso.time.date;
+    char megahertz[32];
+    std::snprintf(megahertz, sizeof megahertz, "%u.%06u", qso.frequencyHz / 1000000u,
+                  qso.frequencyHz % 1000000u);
+    adif += AdifField("CALL", qso.call) + AdifField("QSO_DATE", time.Format("%Y%m%d")) +
+            AdifField("TIME_ON", time.Format("%H%M%S")) + AdifField("BAND", qso.band) +
+            AdifField("FREQ", megahertz) + AdifField("MODE", qso.mode) + AdifField("RST_SENT", qso.sentRst) +
+            AdifField("RST_RCVD", qso.receivedRst) + AdifField("STX_STRING", qso.sentExchange) +
+            AdifField("SRX_STRING", qso.receivedExchange) + AdifField("STATION_CALLSIGN", qso.myCall) +
+            "<EOR>\n";
+  }
+  return adif;
 }
 
 const char* SyntheticLog::Keep(std::string text) {

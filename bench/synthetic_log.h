@@ -26,6 +26,9 @@ class SyntheticLog {
 
   const std::vector<testing::HostQso>& qsos() const { return qsos_; }
 
+  // The log as an ADI file, as a logger exports it for the host program.
+  std::string Adif() const;
+
  private:
   const char* Keep(std::string text);
 

@@ -180,27 +180,31 @@ bool AdiParser::HandleField(std::uint64_t tagOffset, const std::string& tag, std
   const std::string length =
       tag.substr(colon + 1, typeColon == std::string::npos ? std::string::npos : typeColon - colon - 1);
   const std::string type = typeColon == std::string::npos ? "" : tag.substr(typeColon + 1);
-  const std::string where = "malformed field <" + tag + ">: ";
+  // The message is built only for a fault: this runs for every field of a log.
+  const auto malformed = [&](const char* why) {
+    return Fail(tagOffset, "malformed field <" + tag + ">: " + why);
+  };
   if (name.empty() || !std::all_of(name.begin(), name.end(), IsNameChar)) {
-    return Fail(tagOffset, where + "bad field name");
+    return malformed("bad field name");
   }
   if (length.empty() || !std::all_of(length.begin(), length.end(), IsAsciiDigit)) {
-    return Fail(tagOffset, where + "the length is not a number");
+    return malformed("the length is not a number");
   }
   if (typeColon != std::string::npos &&
       (type.empty() || !std::all_of(type.begin(), type.end(), IsAsciiLetter))) {
-    return Fail(tagOffset, where + "bad data type");
+    return malformed("bad data type");
   }
   std::uint64_t bytes = 0;
   for (char digit : length) {
     const std::uint64_t value = std::uint64_t(digit - '0');
-    if (bytes > (UINT64_MAX - value) / 10) return Fail(tagOffset, where + "the length is too large");
+    if (bytes > (UINT64_MAX - value) / 10) return malformed("the length is too large");
     bytes = bytes * 10 + value;
   }
   const std::string upperName = UpperAscii(name);
   if (!inHeader_ && !recordOpen_) {
     recordOffset_ = tagOffset;
     recordOpen_ = true;
+    current_.fields.reserve(kept_.size());  // one allocation per record, not one per doubling
   }
   const bool keep = !inHeader_ && Keeps(upperName);
   std::string value;
