@@ -36,7 +36,7 @@ const char* HostUsage() {
          "\n"
          "Options:\n"
          "  --plugin PATH        the plug-in to load (default: the one beside sptdc-host,\n"
-         "                       else ../lib/sptdc/ from there on Linux)\n"
+         "                       else the installed one)\n"
          "  --station CALL       the contestant's call (default: STATION_CALLSIGN or\n"
          "                       OPERATOR of the first record)\n"
          "  --date YYYY-MM-DD    the run date (default: QSO_DATE of the first record)\n"
