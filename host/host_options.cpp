@@ -35,13 +35,15 @@ const char* HostUsage() {
          "  grid TEXT            is TEXT a valid exchange (exit 0 valid, 1 not)\n"
          "\n"
          "Options:\n"
-         "  --plugin PATH        the plug-in to load (default: the one beside sptdc-host)\n"
+         "  --plugin PATH        the plug-in to load (default: the one beside sptdc-host,\n"
+         "                       else the installed one)\n"
          "  --station CALL       the contestant's call (default: STATION_CALLSIGN or\n"
          "                       OPERATOR of the first record)\n"
          "  --date YYYY-MM-DD    the run date (default: QSO_DATE of the first record)\n"
          "  --band B, --mode M   band and mode for check (default: 160m, CW)\n"
          "  -C DIR               run in DIR, where the plug-in writes its files\n"
-         "  --help, --version\n"
+         "  --help               this text\n"
+         "  --version            the versions of sptdc-host and of its plug-in\n"
          "\n"
          "Exit status: 0 done, 1 grid not valid, 2 error.\n";
 }
@@ -51,6 +53,9 @@ bool ParseHostOptions(const std::vector<std::string>& args, HostOptions* options
   for (const std::string& arg : args) {
     if (arg == "--help" || arg == "--version") {
       options->command = arg == "--help" ? Command::kHelp : Command::kVersion;
+      // --version names the plug-in that --plugin would load.
+      const auto plugin = std::find(args.begin(), args.end(), "--plugin");
+      if (plugin != args.end() && plugin + 1 != args.end()) options->pluginPath = plugin[1];
       return true;
     }
   }

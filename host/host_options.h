@@ -26,7 +26,8 @@ struct HostOptions {
 
 // Reads the arguments after the program name. Options may stand before or
 // after the command; --help or --version anywhere wins over everything
-// else. Returns false with *error for a usage fault.
+// else (--version keeps --plugin). Returns false with *error for a usage
+// fault.
 bool ParseHostOptions(const std::vector<std::string>& args, HostOptions* options, std::string* error);
 
 // The --help text.

@@ -54,13 +54,15 @@ int Run(const HostOptions& options) {
     std::fputs(HostUsage(), stdout);
     return kExitDone;
   }
+  const std::string pluginPath =
+      options.pluginPath.empty() ? LoadedPlugin::DefaultPath() : options.pluginPath;
   if (options.command == Command::kVersion) {
-    std::printf("sptdc-host %s\n", SPTDC_HOST_VERSION);
+    const std::string pluginVersion = LibraryVersion(pluginPath);
+    std::printf("sptdc-host %s\nplug-in: %s, %s%s\n", SPTDC_HOST_VERSION, pluginPath.c_str(),
+                pluginVersion.empty() ? "no version found" : "version ", pluginVersion.c_str());
     return kExitDone;
   }
   std::string error;
-  const std::string pluginPath =
-      options.pluginPath.empty() ? LoadedPlugin::DefaultPath() : options.pluginPath;
   const std::unique_ptr<LoadedPlugin> plugin = LoadedPlugin::Load(pluginPath, &error);
   if (!plugin) return Fail(error);
   const EntryPoints& api = plugin->api();

@@ -13,4 +13,9 @@ bool ChangeDirectory(const std::string& path);
 // The absolute path of the current directory, ending in a separator.
 std::string CurrentDirectory();
 
+// The version that the plug-in library at path carries: on Windows the file
+// version of its VERSIONINFO ("1.0.0.0"), on Linux its version note
+// ("1.0.0"). Empty when the file is missing or carries none.
+std::string LibraryVersion(const std::string& path);
+
 }  // namespace sptdc::host

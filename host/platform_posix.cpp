@@ -1,9 +1,11 @@
-// The host's services on Linux: the POSIX current directory.
+// The host's services on Linux: the POSIX current directory, the version
+// note of ELF files.
 #include <limits.h>
 #include <unistd.h>
 
 #include <vector>
 
+#include "env/posix/elf_version.h"
 #include "host/platform.h"
 
 namespace sptdc::host {
@@ -17,5 +19,7 @@ std::string CurrentDirectory() {
   if (directory.empty() || directory.back() != '/') directory += '/';
   return directory;
 }
+
+std::string LibraryVersion(const std::string& path) { return ReadVersionNote(path).value_or(""); }
 
 }  // namespace sptdc::host

@@ -1,9 +1,12 @@
-// The host's services on Windows: the Win32 current directory. Paths are
+// The host's services on Windows: the Win32 current directory, the version
+// resource of DLLs (through the plug-in's environment layer). Paths are
 // ANSI texts of the process code page, as the plug-in's are.
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
+#include "env/env.h"
 #include "host/platform.h"
 
 namespace sptdc::host {
@@ -17,6 +20,13 @@ std::string CurrentDirectory() {
   std::string directory = path.data();
   if (directory.empty() || (directory.back() != '\\' && directory.back() != '/')) directory += '\\';
   return directory;
+}
+
+std::string LibraryVersion(const std::string& path) {
+  FileVersion version;
+  if (!Env::Default().ReadFileVersion(path, version)) return "";
+  return std::to_string(version.major) + "." + std::to_string(version.minor) + "." +
+         std::to_string(version.build) + "." + std::to_string(version.revision);
 }
 
 }  // namespace sptdc::host

@@ -1,5 +1,8 @@
 #include "loader/loaded_plugin.h"
 
+#include <cstdio>
+#include <vector>
+
 #include "loader/shared_library.h"
 
 namespace sptdc {
@@ -19,7 +22,17 @@ bool Resolve(void* library, const char* name, Function* function, std::string* m
 
 }  // namespace
 
-std::string LoadedPlugin::DefaultPath() { return ExecutableDirectory() + PluginFileName(); }
+std::string LoadedPlugin::DefaultPath() {
+  const std::vector<std::string> folders = PluginFolders();
+  for (const std::string& folder : folders) {
+    const std::string path = folder + PluginFileName();
+    if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
+      std::fclose(file);
+      return path;
+    }
+  }
+  return folders.front() + PluginFileName();
+}
 
 std::unique_ptr<LoadedPlugin> LoadedPlugin::Load(const std::string& path, std::string* error) {
   std::string reason;

@@ -17,7 +17,9 @@ class LoadedPlugin {
   // point, the export.
   static std::unique_ptr<LoadedPlugin> Load(const std::string& path, std::string* error);
 
-  // The plug-in beside the running executable.
+  // The plug-in in the first of PluginFolders() that holds one: beside the
+  // running executable, else (POSIX) where an install puts it; the one beside
+  // the executable when none does.
   static std::string DefaultPath();
 
   ~LoadedPlugin();

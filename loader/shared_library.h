@@ -4,14 +4,18 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace sptdc {
 
 // The plug-in's file name: "libsptdc.so" or "SPTDC.dll".
 const char* PluginFileName();
 
-// The folder of the running executable, ending in a separator.
-std::string ExecutableDirectory();
+// The folders where the plug-in is looked for when no path is given, in
+// order, each ending in a separator: the running executable's own folder and,
+// on POSIX systems, the folder where an install puts the plug-in, found
+// relative to the executable's (SPTDC_PLUGIN_DIR_FROM_BIN, set by the build).
+std::vector<std::string> PluginFolders();
 
 // Loads a shared library from this path; a bare file name means the file in
 // the current directory, never one searched for in the system's folders.

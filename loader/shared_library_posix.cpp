@@ -1,7 +1,9 @@
 // Shared libraries on Linux and other POSIX systems: dlopen for the plug-in,
-// /proc/self/exe for the executable's folder.
+// /proc/self/exe for the executable's folder, where the plug-in lies in a
+// build tree; an install puts it into a folder relative to that one.
 #include <dlfcn.h>
 #include <limits.h>
+#include <stdlib.h>
 #include <unistd.h>
 
 #include <vector>
@@ -12,12 +14,27 @@ namespace sptdc {
 
 const char* PluginFileName() { return "libsptdc.so"; }
 
+namespace {
+
 std::string ExecutableDirectory() {
   std::vector<char> path(PATH_MAX + 1);
   const ssize_t length = readlink("/proc/self/exe", path.data(), path.size() - 1);
   if (length <= 0) return "./";
   const std::string executable(path.data(), size_t(length));
   return executable.substr(0, executable.rfind('/') + 1);
+}
+
+}  // namespace
+
+std::vector<std::string> PluginFolders() {
+  const std::string beside = ExecutableDirectory();
+  std::string installed = beside + SPTDC_PLUGIN_DIR_FROM_BIN;
+  // Without the ".." where the folder exists, so that paths read well.
+  if (char* resolved = realpath(installed.c_str(), nullptr)) {
+    installed = resolved;
+    free(resolved);
+  }
+  return {beside, installed + "/"};
 }
 
 void* OpenLibrary(const std::string& path, std::string* error) {

@@ -12,6 +12,8 @@ namespace sptdc {
 
 const char* PluginFileName() { return "SPTDC.dll"; }
 
+namespace {
+
 std::string ExecutableDirectory() {
   std::vector<char> path(MAX_PATH + 1);
   DWORD length = 0;
@@ -24,6 +26,11 @@ std::string ExecutableDirectory() {
   const std::string executable(path.data(), length);
   return executable.substr(0, executable.find_last_of("\\/") + 1);
 }
+
+}  // namespace
+
+// The plug-in lies beside the host, in a build tree and in the ZIP alike.
+std::vector<std::string> PluginFolders() { return {ExecutableDirectory()}; }
 
 void* OpenLibrary(const std::string& path, std::string* error) {
   const bool bare = path.find_first_of("\\/:") == std::string::npos;

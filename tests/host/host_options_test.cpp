@@ -39,6 +39,10 @@ TEST(HostOptionsTest, CommandsWithOptionsAnywhere) {
 
   ASSERT_TRUE(ParseHostOptions({"score", "--bogus", "--version"}, &options, &error));
   EXPECT_EQ(options.command, Command::kVersion);
+  EXPECT_EQ(options.pluginPath, "");
+  ASSERT_TRUE(ParseHostOptions({"--version", "--plugin", "lib/x.so"}, &options, &error));
+  EXPECT_EQ(options.command, Command::kVersion);
+  EXPECT_EQ(options.pluginPath, "lib/x.so");
   ASSERT_TRUE(ParseHostOptions({"--help"}, &options, &error));
   EXPECT_EQ(options.command, Command::kHelp);
 }

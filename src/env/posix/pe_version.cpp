@@ -7,6 +7,7 @@
 // fields cannot wrap.
 #include "env/posix/pe_version.h"
 
+#include "env/posix/byte_view.h"
 #include "env/posix/file_bytes.h"
 
 namespace sptdc {
@@ -23,37 +24,6 @@ constexpr std::uint32_t kResourceDirectory = 2;  // index among the data directo
 constexpr std::uint32_t kRtVersion = 16;
 constexpr std::uint32_t kSubdirectoryFlag = 0x80000000;
 constexpr std::uint32_t kFixedInfoSignature = 0xFEEF04BD;
-
-// Little-endian reads that fail instead of reading past the end.
-class ByteView {
- public:
-  ByteView(const std::uint8_t* data, std::uint64_t size) : data_(data), size_(size) {}
-
-  std::uint64_t size() const { return size_; }
-  bool Has(std::uint64_t offset, std::uint64_t length) const {
-    return offset <= size_ && length <= size_ - offset;
-  }
-  bool U16(std::uint64_t offset, std::uint16_t* value) const {
-    if (!Has(offset, 2)) return false;
-    *value = static_cast<std::uint16_t>(data_[offset] | data_[offset + 1] << 8);
-    return true;
-  }
-  bool U32(std::uint64_t offset, std::uint32_t* value) const {
-    if (!Has(offset, 4)) return false;
-    *value = static_cast<std::uint32_t>(data_[offset]) | static_cast<std::uint32_t>(data_[offset + 1]) << 8 |
-             static_cast<std::uint32_t>(data_[offset + 2]) << 16 |
-             static_cast<std::uint32_t>(data_[offset + 3]) << 24;
-    return true;
-  }
-  // The bytes [offset, offset + length); the caller has checked Has.
-  ByteView Slice(std::uint64_t offset, std::uint64_t length) const {
-    return ByteView(data_ + offset, length);
-  }
-
- private:
-  const std::uint8_t* data_;
-  std::uint64_t size_;
-};
 
 // What the headers say about where to look.
 struct PeLayout {
