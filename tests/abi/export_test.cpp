@@ -166,8 +166,10 @@ TEST_F(ExportTest, CancelledOnTheTerminalChangesNoFile) {
   terminal.TypeLine("");
   Answer(terminal, "E-MAIL", "");
   ASSERT_TRUE(terminal.ReadUntil("OK or CANCEL"));
-  terminal.TypeLine("nonsense");  // asked again
-  ASSERT_TRUE(terminal.ReadUntil("OK or CANCEL [OK]: OK or CANCEL [OK]: "));
+  terminal.TypeLine("nonsense");  // told what is expected, and asked again
+  ASSERT_TRUE(
+      terminal.ReadUntil("Please answer OK to confirm the header above, or CANCEL.\r\nOK or CANCEL [OK]: "))
+      << terminal.Output();
   terminal.TypeLine("CANCEL");
   EXPECT_EQ(terminal.Wait(), 0);
   EXPECT_EQ(ReadFile("Plugins/SPTDC.ini"), kSettings);
