@@ -13,4 +13,9 @@ bool ChangeDirectory(const std::string& path);
 // The absolute path of the current directory, ending in a separator.
 std::string CurrentDirectory();
 
+// Whether the plug-in's header form takes its answers from standard input:
+// on POSIX systems when standard input is not a terminal; never on Windows,
+// where the header is a dialog window.
+bool HeaderFormReadsStandardInput();
+
 }  // namespace sptdc::host

@@ -18,4 +18,6 @@ std::string CurrentDirectory() {
   return directory;
 }
 
+bool HeaderFormReadsStandardInput() { return isatty(STDIN_FILENO) == 0; }
+
 }  // namespace sptdc::host

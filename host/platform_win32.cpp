@@ -19,4 +19,6 @@ std::string CurrentDirectory() {
   return directory;
 }
 
+bool HeaderFormReadsStandardInput() { return false; }
+
 }  // namespace sptdc::host

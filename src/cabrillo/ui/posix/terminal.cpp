@@ -42,7 +42,10 @@ bool Terminal::ReadLine(std::string& line) {
   for (;;) {
     const ssize_t n = read(input_, &c, 1);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
+    if (n <= 0) {
+      if (!interactive_) Write("(end of input)\n");
+      return false;
+    }
     if (c == '\n') break;
     line += c;
   }

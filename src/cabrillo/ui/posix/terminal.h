@@ -2,7 +2,7 @@
 // input is a terminal, that is the process's controlling terminal, read and
 // written directly. Otherwise the answers come from standard input, so a
 // script can give them, and what the operator would see goes to standard
-// error, each answer echoed after its prompt.
+// error, each answer (or the end of input) echoed after its prompt.
 #pragma once
 
 #include <string>
