@@ -35,7 +35,8 @@ class Env {
   // The names of the executables ("*.exe") in the current directory, in the
   // order the platform lists them.
   virtual std::vector<std::string> ExecutablesInCurrentDirectory() = 0;
-  // The fixed file version of an executable; false when it has none.
+  // The fixed file version of an executable of the current directory (a
+  // name from ExecutablesInCurrentDirectory); false when it has none.
   virtual bool ReadFileVersion(const std::string& file, FileVersion& version) = 0;
 
   // Makes bytes the whole content of the file at path in one step, through

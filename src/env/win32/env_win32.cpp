@@ -60,11 +60,14 @@ class Win32Env final : public Env {
   }
 
   bool ReadFileVersion(const std::string& file, FileVersion& version) override {
+    // A bare name would be looked up in the library search order, the host
+    // executable's folder first; the file meant is the current directory's.
+    const std::string path = ".\\" + file;
     DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeA(file.c_str(), &ignored);
+    const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
     if (size == 0) return false;
     std::vector<char> block(size);
-    if (!GetFileVersionInfoA(file.c_str(), 0, size, block.data())) return false;
+    if (!GetFileVersionInfoA(path.c_str(), 0, size, block.data())) return false;
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT fixedSize = 0;
     if (!VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &fixedSize) || !fixed ||
@@ -78,6 +81,13 @@ class Win32Env final : public Env {
   }
 
   bool ReplaceFileContent(const std::string& path, const std::string& bytes) override {
+    // Windows refuses to replace a read-only file by MoveFileExA, Wine does
+    // not: the attribute is asked first, so both keep such a file.
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
+      return false;
+    }
     std::string temporary;
     HANDLE file = INVALID_HANDLE_VALUE;
     for (unsigned attempt = 0; file == INVALID_HANDLE_VALUE && attempt < kTemporaryNameAttempts; ++attempt) {
@@ -92,7 +102,6 @@ class Win32Env final : public Env {
     if (file == INVALID_HANDLE_VALUE) return false;
     bool ok = WriteAll(file, bytes);
     if (!CloseHandle(file)) ok = false;
-    // MoveFileExA refuses to replace a read-only file.
     if (ok)
       ok = MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
            0;
