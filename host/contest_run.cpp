@@ -39,6 +39,7 @@ RunCounts PassLog(const EntryPoints& api, const RunSettings& settings, const std
         q.receivedExchange.c_str(), kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty,
         kEmpty, 0, 0, 0, 0.0, 0.0, kEmpty, kEmpty, kEmpty, q.band.c_str(), kEmpty);
     ++counts.read;
+    counts.kept.push_back(stored != 0);
     if (stored) {
       ++counts.stored;
     } else {

@@ -29,6 +29,7 @@ struct RunCounts {
   std::size_t read = 0;
   std::size_t stored = 0;    // AddData0 said 1: counted QSOs and dupes
   std::size_t rejected = 0;  // AddData0 said 0
+  std::vector<bool> kept;    // per QSO in log order: AddData0 said 1
 };
 
 // Starts the run with ResetStats0 (which shows the header dialog in an

@@ -29,7 +29,9 @@ const char* HostUsage() {
          "  score LOG.adi        score the log; the score text goes to standard output,\n"
          "                       a summary to standard error\n"
          "  export LOG.adi       an export run: the Cabrillo header dialog, then the\n"
-         "                       Cabrillo file and its message\n"
+         "                       Cabrillo file and its message; creates the folder\n"
+         "                       Plugins for the header settings, and warns of QSO\n"
+         "                       lines a log-checking robot would refuse\n"
          "  check LOG.adi CALL   after loading the log: would CALL be new, a dupe, or\n"
          "                       refused for its band or mode\n"
          "  grid TEXT            is TEXT a valid exchange (exit 0 valid, 1 not)\n"
@@ -45,7 +47,14 @@ const char* HostUsage() {
          "  --help               this text\n"
          "  --version            the versions of sptdc-host and of its plug-in\n"
          "\n"
-         "Exit status: 0 done, 1 grid not valid, 2 error.\n";
+         "Export without sitting at the header form (Linux): when standard input is\n"
+         "not a terminal, the form reads its answers from there, one line per prompt,\n"
+         "and only an answer OK at the last prompt confirms the header. To confirm the\n"
+         "saved header unchanged: 22 empty lines, then OK.\n"
+         "\n"
+         "Exit status: 0 done, 1 grid not valid, 2 error, 4 export that wrote no\n"
+         "Cabrillo file (the header cancelled or not confirmed, or the file could not\n"
+         "be written).\n";
 }
 
 bool ParseHostOptions(const std::vector<std::string>& args, HostOptions* options, std::string* error) {

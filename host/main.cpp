@@ -7,8 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "cabrillo/cabrillo_log.h"
 #include "host/adif_reader.h"
+#include "host/cabrillo_export.h"
 #include "host/contest_run.h"
+#include "host/export_warnings.h"
 #include "host/host_options.h"
 #include "host/platform.h"
 #include "host/qso_fields.h"
@@ -22,6 +25,7 @@ namespace {
 constexpr int kExitDone = 0;
 constexpr int kExitNotValid = 1;
 constexpr int kExitError = 2;
+constexpr int kExitNoCabrillo = 4;
 
 int Fail(const std::string& message) {
   std::fprintf(stderr, "sptdc-host: %s\n", message.c_str());
@@ -84,6 +88,12 @@ int Run(const HostOptions& options) {
   if (!options.directory.empty() && !ChangeDirectory(options.directory)) {
     return Fail("cannot change to the directory " + options.directory);
   }
+  const bool exporting = options.command == Command::kExport;
+  const std::string cabrilloPath = CurrentDirectory() + CabrilloFileBase(settings.stationCall) + ".cbr";
+  const FileState cabrilloBefore = StateOf(cabrilloPath);
+  const FileState settingsBefore = StateOf(kSettingsFile);
+  if (exporting && !MakeSettingsFolder(&error))
+    std::fprintf(stderr, "sptdc-host: warning: %s\n", error.c_str());
   const RunCounts counts = PassLog(api, settings, qsos);
   std::fprintf(stderr, "sptdc-host: %zu records read, %zu stored, %zu rejected; rejection report: %s\n",
                counts.read, counts.stored, counts.rejected,
@@ -96,10 +106,20 @@ int Run(const HostOptions& options) {
     std::printf("%s on %s %s: %s\n", options.call.c_str(), options.band.c_str(), options.mode.c_str(), words);
     return kExitDone;
   }
+  if (exporting) {
+    for (const std::string& warning : ExportWarnings(qsos, counts.kept, settings.stationCall)) {
+      std::fprintf(stderr, "sptdc-host: warning: %s\n", warning.c_str());
+    }
+  }
   std::string text = ScoreText(api);
   if (!text.empty() && text.back() != '\n') text += '\n';
   std::fputs(text.c_str(), stdout);
-  return kExitDone;
+  if (!exporting) return kExitDone;
+  const bool confirmed = HeaderConfirmed(text, counts.stored, settingsBefore, StateOf(kSettingsFile));
+  const ExportOutcome outcome = JudgeExport(cabrilloPath, cabrilloBefore, StateOf(cabrilloPath), confirmed,
+                                            HeaderFormReadsStandardInput());
+  std::fprintf(stderr, "sptdc-host: %s\n", outcome.line.c_str());
+  return outcome.written ? kExitDone : kExitNoCabrillo;
 }
 
 }  // namespace

@@ -18,4 +18,9 @@ std::string CurrentDirectory();
 // ("1.0.0"). Empty when the file is missing or carries none.
 std::string LibraryVersion(const std::string& path);
 
+// Whether the plug-in's header form takes its answers from standard input:
+// on POSIX systems when standard input is not a terminal; never on Windows,
+// where the header is a dialog window.
+bool HeaderFormReadsStandardInput();
+
 }  // namespace sptdc::host

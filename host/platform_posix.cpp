@@ -22,4 +22,6 @@ std::string CurrentDirectory() {
 
 std::string LibraryVersion(const std::string& path) { return ReadVersionNote(path).value_or(""); }
 
+bool HeaderFormReadsStandardInput() { return isatty(STDIN_FILENO) == 0; }
+
 }  // namespace sptdc::host

@@ -29,4 +29,6 @@ std::string LibraryVersion(const std::string& path) {
          std::to_string(version.build) + "." + std::to_string(version.revision);
 }
 
+bool HeaderFormReadsStandardInput() { return false; }
+
 }  // namespace sptdc::host

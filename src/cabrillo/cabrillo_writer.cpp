@@ -1,14 +1,12 @@
 // The Cabrillo 3.0 file: header lines from the confirmed header values, one
-// line per stored QSO, and the end line. The file is written beside its
-// final name and renamed over it, so a failed export never leaves a broken
-// log where a good one was.
-#include <cstdio>
+// line per stored QSO, and the end line. The file's content is replaced in
+// one step (Env::ReplaceFileContent), so a failed export never leaves a
+// broken log where a good one was, and a write-protected log stays as it is.
 #include <map>
 
 #include "cabrillo/cabrillo_log.h"
 #include "cabrillo/ui/operator.h"
 #include "env/env.h"
-#include "env/output_file.h"
 #include "util/format.h"
 #include "util/text.h"
 
@@ -58,16 +56,8 @@ std::string CCabrilloLog::WriteCabrillo(int claimedScore, bool& produced) {
   log += "END-OF-LOG:\r\n";
 
   const std::string name = FileBase + ".cbr";
-  const std::string temporary = name + ".tmp";
-  OutputFile file(temporary, OutputFile::kTruncate);
-  const bool created = file.IsOpen();
-  file.Write(log);
-  produced = file.Close() && env_.ReplaceFile(temporary, name);
-  if (!produced) {
-    if (created) std::remove(temporary.c_str());
-    return "File not produced: " + name;
-  }
-  return "File produced: " + name;
+  produced = env_.ReplaceFileContent(name, log);
+  return (produced ? "File produced: " : "File not produced: ") + name;
 }
 
 void CCabrilloLog::Export(const std::vector<CInfo>& qsos, int claimedScore) {

@@ -42,7 +42,7 @@ struct HeaderTexts {
 enum class ControlKind {
   kEdit,         // one line that scrolls sideways as the operator types
   kAddressEdit,  // one line that takes only as much as its width shows
-  kSoapBox,      // several lines; Enter starts a new line
+  kSoapBox,      // several lines that scroll sideways; Enter starts a new line
   kList,         // editable drop-down list, entries in table order
   kSortedList,   // editable drop-down list, entries in alphabetical order
 };

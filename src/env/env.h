@@ -1,6 +1,6 @@
 // The operating-system services that the plug-in's core uses besides plain
 // file output: the settings file, the executables of the current directory
-// and their versions, and the atomic replacement of a file. One
+// and their versions, and the replacement of a file's content in one step. One
 // implementation per platform (posix/, win32/), chosen by the build; tests
 // use a fake of their own.
 #pragma once
@@ -35,12 +35,16 @@ class Env {
   // The names of the executables ("*.exe") in the current directory, in the
   // order the platform lists them.
   virtual std::vector<std::string> ExecutablesInCurrentDirectory() = 0;
-  // The fixed file version of an executable; false when it has none.
+  // The fixed file version of an executable of the current directory (a
+  // name from ExecutablesInCurrentDirectory); false when it has none.
   virtual bool ReadFileVersion(const std::string& file, FileVersion& version) = 0;
 
-  // Renames from over to, replacing to in one step; false, with to
-  // unchanged, when that cannot be done.
-  virtual bool ReplaceFile(const std::string& from, const std::string& to) = 0;
+  // Makes bytes the whole content of the file at path in one step, through
+  // a temporary file beside it that is created new and then takes its
+  // place. False, with the file as it was and no temporary file left, when
+  // the file may not be written (read-only, or not writable for the running
+  // user) or the temporary file cannot be written or put in its place.
+  virtual bool ReplaceFileContent(const std::string& path, const std::string& bytes) = 0;
 
   // The implementation of the platform this library was built for. It lives
   // as long as the process.

@@ -166,8 +166,10 @@ TEST_F(ExportTest, CancelledOnTheTerminalChangesNoFile) {
   terminal.TypeLine("");
   Answer(terminal, "E-MAIL", "");
   ASSERT_TRUE(terminal.ReadUntil("OK or CANCEL"));
-  terminal.TypeLine("nonsense");  // asked again
-  ASSERT_TRUE(terminal.ReadUntil("OK or CANCEL [OK]: OK or CANCEL [OK]: "));
+  terminal.TypeLine("nonsense");  // told what is expected, and asked again
+  ASSERT_TRUE(
+      terminal.ReadUntil("Please answer OK to confirm the header above, or CANCEL.\r\nOK or CANCEL [OK]: "))
+      << terminal.Output();
   terminal.TypeLine("CANCEL");
   EXPECT_EQ(terminal.Wait(), 0);
   EXPECT_EQ(ReadFile("Plugins/SPTDC.ini"), kSettings);
@@ -227,6 +229,27 @@ TEST_F(ExportTest, ConfirmedInTheDialog) {
   EXPECT_EQ(text.find("Hourly"), std::string::npos);
   EXPECT_EQ(ReadFile("Plugins\\SPTDC.ini"), kSettings);
   EXPECT_EQ(ReadFile("PA3ABC_P.cbr"), kLog);
+}
+
+// The host's version comes from the Vexa executable of the current folder,
+// not from one of the same name beside the host's own executable, which is
+// where a bare file name would be looked up first.
+TEST_F(ExportTest, TheHostVersionIsThatOfTheCurrentFolder) {
+  char module[MAX_PATH];
+  ASSERT_GT(GetModuleFileNameA(nullptr, module, MAX_PATH), 0u);
+  const std::filesystem::path besideHost = std::filesystem::path(module).parent_path() / "Vexa.exe";
+  ASSERT_FALSE(std::filesystem::exists(besideHost));
+  std::filesystem::copy_file(SPTDC_HOST_VERSION_9_8, besideHost);
+  std::filesystem::copy_file(SPTDC_HOST_VERSION_2_19, "Vexa.exe");
+  DialogWatcher header(HEADER_DIALOG_TITLE, [](HWND d) {
+    PostMessageA(d, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(d, IDOK)));
+  });
+  DialogWatcher box("Output", [](HWND b) { ReadMessageBoxAndPressOk(b); });
+  ExportRun();
+  header.Join();
+  box.Join();
+  std::filesystem::remove(besideHost);
+  EXPECT_NE(ReadFile("PA3ABC_P.cbr").find("\r\nCREATED-BY: Vexa 2.19\r\n"), std::string::npos);
 }
 
 TEST_F(ExportTest, ClosedDialogChangesNoFile) {

@@ -3,7 +3,8 @@
 // in every text position; date-times that are NaN, infinite, huge, negative
 // or in the invalid and null states in every date-time position; extreme
 // frequencies; and a working folder whose report name is a folder, that is
-// read-only, or that holds a damaged settings file or host executable.
+// read-only, that holds a damaged settings file or host executable, a
+// write-protected Cabrillo file, or files with temporary names.
 //
 // Each case runs on a freshly loaded plug-in in a temporary working folder
 // and checks the documented results. On POSIX systems it runs in a child
@@ -254,17 +255,19 @@ void ExportRunWithSettings(PluginLibrary& lib) {
 
 #ifdef _WIN32
 // Runs an export case, pressing OK in the header dialog and in the message
-// box that names the file.
-void RunConfirmed(const std::function<void(PluginLibrary&)>& run, PluginLibrary& lib) {
+// box that names the file; returns the box's text.
+std::string RunConfirmed(const std::function<void(PluginLibrary&)>& run, PluginLibrary& lib) {
   DialogWatcher header(HEADER_DIALOG_TITLE, [](HWND d) {
     PostMessageA(d, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(d, IDOK)));
   });
-  DialogWatcher box("Output", [](HWND b) { ReadMessageBoxAndPressOk(b); });
+  std::string text;
+  DialogWatcher box("Output", [&text](HWND b) { text = ReadMessageBoxAndPressOk(b).text; });
   run(lib);
   header.Join();
   box.Join();
   EXPECT_TRUE(header.Found());
   EXPECT_TRUE(box.Found());
+  return text;
 }
 #else
 std::size_t Count(const std::string& text, const std::string& what) {
@@ -332,6 +335,34 @@ void WriteSettings(const std::string& bytes) {
   WriteFile("Plugins/SPTDC.ini", bytes);
 }
 
+const char kSubmittedLog[] = "the log as submitted\r\n";
+
+// The operator's own Cabrillo file, write-protected, in a folder that
+// anybody may write (so only the file's protection stands in the way).
+std::string PrepareWriteProtectedLog() {
+  WriteFile("PA3ABC.cbr", kSubmittedLog);
+  fs::permissions("PA3ABC.cbr", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  fs::permissions(".", fs::perms::all);
+  return "";
+}
+
+// An export run confirmed unchanged whose Cabrillo file may not be
+// replaced: scored as ever, the file as it was.
+void ExportOverWriteProtectedLog(PluginLibrary& lib) {
+  EXPECT_EQ(Reset(lib, 1, "PA3ABC", Night(20, 0)), 1);
+  EXPECT_EQ(Add(lib, HostQso()), 1);
+  EXPECT_TRUE(Contains(Result(lib), "Total\t 1\t  1\r\n"));
+  EXPECT_EQ(ReadFile("PA3ABC.cbr"), kSubmittedLog);
+  EXPECT_EQ(fs::status("PA3ABC.cbr").permissions() & fs::perms::owner_write, fs::perms::none);
+}
+
+std::string PrepareTakenTemporaryNames() {
+  WriteFile("PA3ABC.cbr.tmp", "the operator's own file");
+  WriteSettings("");
+  WriteFile("Plugins/SPTDC.ini.tmp", "another file of the operator's");
+  return "";
+}
+
 #ifdef _WIN32
 std::string MakeReadOnly() {
   fs::permissions(".", fs::perms::owner_read | fs::perms::owner_exec);
@@ -353,17 +384,26 @@ std::string MakeReadOnly() {
   return "";
 }
 
-// Runs in the case's child process. Root writes into any folder, so as root
-// the child first becomes the unprivileged user "nobody", for whom the
-// folder is read-only as for any operator.
-void RunInReadOnlyFolder(PluginLibrary& lib) {
+// Runs in the case's child process. Root writes into any folder and any
+// file, so as root the child first becomes the unprivileged user "nobody",
+// for whom the folder is read-only as for any operator.
+bool LeaveRoot() {
   if (geteuid() == 0 && setuid(65534) != 0) {
     ADD_FAILURE() << "cannot leave the root account";
-    return;
+    return false;
   }
+  return true;
+}
+
+void RunInReadOnlyFolder(PluginLibrary& lib) {
+  if (!LeaveRoot()) return;
   WriteFile("probe", "x");
   ASSERT_FALSE(fs::exists("probe")) << "the folder is writable";
   RunWithoutReport(lib);
+}
+
+void ExportOverWriteProtectedLogAsUser(PluginLibrary& lib) {
+  if (LeaveRoot()) ExportOverWriteProtectedLog(lib);
 }
 #endif
 
@@ -374,6 +414,7 @@ struct HostileCase {
   std::function<void(PluginLibrary&)> run;
   std::vector<std::string> changes;  // files that may appear or change
   bool showsDialog = false;          // an export run: the operator confirms the header
+  std::string box{};                 // export runs: text the closing message holds
 };
 
 void PrintTo(const HostileCase& c, std::ostream* out) { *out << c.name; }
@@ -460,6 +501,33 @@ std::vector<HostileCase> Cases() {
        ExportRunWithSettings,
        {kReport, "PA3ABC.cbr", "Plugins/SPTDC.ini"},
        true},
+#ifdef _WIN32
+      {"a write-protected Cabrillo file",
+       PrepareWriteProtectedLog,
+       ExportOverWriteProtectedLog,
+       {kReport},
+       true,
+       "File not produced: PA3ABC.cbr"},
+#else
+      {"a write-protected Cabrillo file, the operator an ordinary user",
+       PrepareWriteProtectedLog,
+       ExportOverWriteProtectedLogAsUser,
+       {kReport},
+       true,
+       "File not produced: PA3ABC.cbr"},
+      {"a write-protected Cabrillo file, the operator root",
+       [] { return geteuid() == 0 ? PrepareWriteProtectedLog() : "not running as root"; },
+       ExportOverWriteProtectedLog,
+       {kReport},
+       true,
+       "File not produced: PA3ABC.cbr"},
+#endif
+      {"files with the names of temporary files",
+       PrepareTakenTemporaryNames,
+       ExportRunWithSettings,
+       {kReport, "PA3ABC.cbr", "Plugins/SPTDC.ini"},
+       true,
+       "File produced: PA3ABC.cbr"},
       exe("an empty Vexa.exe", ""),
       exe("a truncated Vexa.exe", PeImage(0x200).substr(0, 0x90)),
       exe("a Vexa.exe of garbage", "MZ" + Garbage(4096)),
@@ -480,7 +548,8 @@ TEST_P(HostileInputTest, NoCrashNoHangDocumentedResults) {
   const std::map<std::string, std::string> before = Snapshot();
 #ifdef _WIN32
   if (c.showsDialog) {
-    RunConfirmed(c.run, lib);
+    const std::string box = RunConfirmed(c.run, lib);
+    EXPECT_TRUE(Contains(box, c.box)) << box;
   } else {
     c.run(lib);
   }
@@ -494,6 +563,7 @@ TEST_P(HostileInputTest, NoCrashNoHangDocumentedResults) {
   std::string written;
   if (c.showsDialog) {
     status = RunConfirmed(body, written);
+    EXPECT_TRUE(Contains(written, c.box)) << written;
   } else {
     written = RunWithoutTerminal(body, status);
   }

@@ -4,20 +4,31 @@
 #                 subfolder to create in it
 #   ARGS          its arguments, separated by "|"
 #   NO_TERMINAL   run it in a session of its own, without a controlling
-#                 terminal (so no dialog can be confirmed)
+#                 terminal
+#   STDIN         the file its standard input reads (default: /dev/null)
+#   PROTECT       a file to put into WORK first, write-protected
 #   EXPECT_RC     the exit status
 #   STDOUT_FILE   file that standard output must equal, line ends aside
 #   STDOUT_REGEX, STDERR_REGEX   patterns the outputs must match
 #   REPORT, REPORT_FILE          a file in WORK that must equal REPORT_FILE
 #                                byte for byte
+#   CABRILLO, CABRILLO_FILE      the same for a second file
 #   ABSENT        glob patterns in WORK, separated by "|", that must match
 #                 nothing
+#   PRESENT       paths in WORK, separated by "|", that must exist
 cmake_minimum_required(VERSION 3.25)
 
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
 if(MKDIR)
   file(MAKE_DIRECTORY "${WORK}/${MKDIR}")
+endif()
+if(PROTECT)
+  file(WRITE "${WORK}/${PROTECT}" "a file of the operator's\r\n")
+  file(CHMOD "${WORK}/${PROTECT}" PERMISSIONS OWNER_READ GROUP_READ WORLD_READ)
+endif()
+if(NOT STDIN)
+  set(STDIN /dev/null)
 endif()
 string(REPLACE "|" ";" args "${ARGS}")
 set(launcher)
@@ -27,7 +38,7 @@ endif()
 execute_process(
   COMMAND ${launcher} ${EMULATOR} "${HOST}" ${args}
   WORKING_DIRECTORY "${WORK}"
-  INPUT_FILE /dev/null
+  INPUT_FILE "${STDIN}"
   RESULT_VARIABLE rc
   OUTPUT_VARIABLE out
   ERROR_VARIABLE err)
@@ -50,22 +61,33 @@ endif()
 if(DEFINED STDERR_REGEX AND NOT err MATCHES "${STDERR_REGEX}")
   list(APPEND faults "standard error does not match: ${STDERR_REGEX}")
 endif()
-if(REPORT)
-  if(NOT EXISTS "${WORK}/${REPORT}")
-    list(APPEND faults "${REPORT} was not written")
+foreach(kind REPORT CABRILLO)
+  set(name "${${kind}}")
+  if(NOT name)
+    continue()
+  endif()
+  if(NOT EXISTS "${WORK}/${name}")
+    list(APPEND faults "${name} was not written")
   else()
-    file(SHA256 "${WORK}/${REPORT}" written)
-    file(SHA256 "${REPORT_FILE}" expected)
+    file(SHA256 "${WORK}/${name}" written)
+    file(SHA256 "${${kind}_FILE}" expected)
     if(NOT written STREQUAL expected)
-      list(APPEND faults "${REPORT} differs from ${REPORT_FILE}")
+      list(APPEND faults "${name} differs from ${${kind}_FILE}")
     endif()
   endif()
-endif()
+endforeach()
 string(REPLACE "|" ";" absent "${ABSENT}")
 foreach(pattern IN LISTS absent)
   file(GLOB found RELATIVE "${WORK}" "${WORK}/${pattern}")
   if(found)
     list(APPEND faults "files that should not be there: ${found}")
+  endif()
+endforeach()
+
+string(REPLACE "|" ";" present "${PRESENT}")
+foreach(path IN LISTS present)
+  if(NOT EXISTS "${WORK}/${path}")
+    list(APPEND faults "${path} is missing")
   endif()
 endforeach()
 

@@ -1,11 +1,10 @@
 // The environment and the operator for tests of the core, in one object: it
 // shows nothing and records every interaction. The header dialog is
 // scripted, the settings file is a map, the executables and their versions
-// are lists the test fills, and file replacement renames real files unless
+// are lists the test fills, and file replacement writes real files unless
 // the test makes it fail.
 #pragma once
 
-#include <cstdio>
 #include <functional>
 #include <map>
 #include <string>
@@ -15,6 +14,7 @@
 #include "cabrillo/ui/cabrillo_dialog.h"
 #include "cabrillo/ui/operator.h"
 #include "env/env.h"
+#include "env/output_file.h"
 
 namespace sptdc {
 
@@ -61,11 +61,12 @@ class FakePlatform : public Env, public Operator {
     return true;
   }
 
-  bool ReplaceFile(const std::string& from, const std::string& to) override {
+  // Writes the file directly, or fails without touching it.
+  bool ReplaceFileContent(const std::string& path, const std::string& bytes) override {
     if (failReplace) return false;
-    if (std::rename(from.c_str(), to.c_str()) == 0) return true;
-    std::remove(to.c_str());  // the Windows C runtime does not rename over a file
-    return std::rename(from.c_str(), to.c_str()) == 0;
+    OutputFile file(path, OutputFile::kTruncate);
+    file.Write(bytes);
+    return file.Close();
   }
 
   std::vector<Message> messages;

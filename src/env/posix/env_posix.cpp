@@ -5,11 +5,11 @@
 #include <dirent.h>
 
 #include <algorithm>
-#include <cstdio>
 
 #include "env/env.h"
 #include "env/posix/ini_file.h"
 #include "env/posix/pe_version.h"
+#include "env/posix/replace_file.h"
 #include "util/text.h"
 
 namespace sptdc {
@@ -58,8 +58,8 @@ class PosixEnv final : public Env {
     return true;
   }
 
-  bool ReplaceFile(const std::string& from, const std::string& to) override {
-    return std::rename(from.c_str(), to.c_str()) == 0;
+  bool ReplaceFileContent(const std::string& path, const std::string& bytes) override {
+    return sptdc::ReplaceFileContent(PosixPath(path), bytes);
   }
 };
 

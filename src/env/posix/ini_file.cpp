@@ -1,18 +1,16 @@
 // The INI text is scanned line by line, once, to locate the section and the
 // key; reads cut the value out, writes splice the new value or lines in and
 // leave every other byte alone. The file functions wrap the two text
-// functions with a bounded read and a replace by rename.
+// functions with a bounded read and a replace through a temporary file.
 #include "env/posix/ini_file.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstddef>
-#include <cstdio>
 
-#include "env/output_file.h"
 #include "env/posix/file_bytes.h"
+#include "env/posix/replace_file.h"
 #include "util/ascii.h"
 #include "util/text.h"
 
@@ -168,27 +166,13 @@ bool WriteIniValue(const std::string& path, const std::string& section, const st
                    const std::string& value) {
   std::string text;
   struct stat status;
-  bool exists = ::stat(path.c_str(), &status) == 0;
-  if (exists) {
-    // A read-only file stays as it is, as on Windows, although replacing it
-    // by rename would only need the folder to be writable.
-    if (!S_ISREG(status.st_mode) || ::access(path.c_str(), W_OK) != 0) return false;
-    if (!ReadFileBytes(path, kMaxIniFileSize, &text)) return false;
+  if (::stat(path.c_str(), &status) == 0) {
+    if (!S_ISREG(status.st_mode) || !ReadFileBytes(path, kMaxIniFileSize, &text)) return false;
   } else if (errno != ENOENT) {
     return false;
   }
   std::optional<std::string> updated = SetIniValue(text, section, key, value);
-  if (!updated) return false;
-
-  const std::string temporary = path + ".tmp";
-  OutputFile file(temporary, OutputFile::kTruncate);
-  if (!file.IsOpen()) return false;
-  file.Write(*updated);
-  bool ok = file.Close();
-  if (ok && exists) ok = ::chmod(temporary.c_str(), status.st_mode & 07777) == 0;
-  if (ok) ok = std::rename(temporary.c_str(), path.c_str()) == 0;
-  if (!ok) std::remove(temporary.c_str());
-  return ok;
+  return updated && ReplaceFileContent(path, *updated);
 }
 
 }  // namespace sptdc

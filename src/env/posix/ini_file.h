@@ -51,12 +51,13 @@ std::string ReadIniValue(const std::string& path, const std::string& section, co
                          const std::string& fallback);
 
 // SetIniValue on the file at path, creating the file when it is missing (but
-// not its folder). The new content goes to "<path>.tmp" beside it, which then
-// replaces the file by rename, so the file is at all times either the old or
-// the new one; the file's permission bits are kept. False, with the file and
-// the folder as they were, when the entry cannot be stored (see SetIniValue),
-// the folder is missing, the file is not a writable regular file, cannot be
-// read or is larger than 64 MiB, or the temporary file cannot be written or
+// not its folder). The new content replaces the file through a temporary
+// file beside it (ReplaceFileContent), so the file is at all times either
+// the old or the new one and keeps its permission bits. False, with the file
+// and the folder as they were, when the entry cannot be stored (see
+// SetIniValue), the folder is missing, the file is not a regular file, may
+// not be written (also without the owner's write permission), cannot be read
+// or is larger than 64 MiB, or the temporary file cannot be written or
 // renamed.
 bool WriteIniValue(const std::string& path, const std::string& section, const std::string& key,
                    const std::string& value);

@@ -1,14 +1,28 @@
 // The environment through the Win32 API: settings go through the
-// private-profile functions, versions through the version resource functions.
+// private-profile functions, versions through the version resource
+// functions, a file's content is replaced by MoveFileExA.
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "env/env.h"
+#include "env/temporary_name.h"
 
 namespace sptdc {
 
 namespace {
+
+bool WriteAll(HANDLE file, const std::string& bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
+    DWORD written = 0;
+    if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0) return false;
+    done += written;
+  }
+  return true;
+}
 
 class Win32Env final : public Env {
  public:
@@ -46,11 +60,14 @@ class Win32Env final : public Env {
   }
 
   bool ReadFileVersion(const std::string& file, FileVersion& version) override {
+    // A bare name would be looked up in the library search order, the host
+    // executable's folder first; the file meant is the current directory's.
+    const std::string path = ".\\" + file;
     DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeA(file.c_str(), &ignored);
+    const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
     if (size == 0) return false;
     std::vector<char> block(size);
-    if (!GetFileVersionInfoA(file.c_str(), 0, size, block.data())) return false;
+    if (!GetFileVersionInfoA(path.c_str(), 0, size, block.data())) return false;
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT fixedSize = 0;
     if (!VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &fixedSize) || !fixed ||
@@ -63,8 +80,33 @@ class Win32Env final : public Env {
     return true;
   }
 
-  bool ReplaceFile(const std::string& from, const std::string& to) override {
-    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  bool ReplaceFileContent(const std::string& path, const std::string& bytes) override {
+    // Windows refuses to replace a read-only file by MoveFileExA, Wine does
+    // not: the attribute is asked first, so both keep such a file.
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
+      return false;
+    }
+    std::string temporary;
+    HANDLE file = INVALID_HANDLE_VALUE;
+    for (unsigned attempt = 0; file == INVALID_HANDLE_VALUE && attempt < kTemporaryNameAttempts; ++attempt) {
+      temporary = TemporaryNameBeside(path, GetCurrentProcessId(), attempt);
+      file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                         nullptr);
+      const DWORD error = GetLastError();
+      if (file == INVALID_HANDLE_VALUE && error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) {
+        return false;
+      }
+    }
+    if (file == INVALID_HANDLE_VALUE) return false;
+    bool ok = WriteAll(file, bytes);
+    if (!CloseHandle(file)) ok = false;
+    if (ok)
+      ok = MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
+           0;
+    if (!ok) DeleteFileA(temporary.c_str());
+    return ok;
   }
 };
 

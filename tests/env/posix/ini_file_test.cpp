@@ -179,11 +179,12 @@ TEST_F(IniFileTest, FailedWriteLeavesEverythingAsItWas) {
   std::filesystem::create_directory("folder.ini");
   EXPECT_FALSE(WriteIniValue("folder.ini", "Settings", "Name", "Joe"));
 
-  // The temporary file cannot be created: the file itself is not touched.
+  // A write-protected file stays as it is, also for root.
   testing::WriteFile(kIni, "[Settings]\r\nName=Old\r\n");
-  std::filesystem::create_directory(kIni + ".tmp"s);
+  ASSERT_EQ(::chmod(kIni, 0444), 0);
   EXPECT_FALSE(WriteIniValue(kIni, "Settings", "Name", "Joe"));
   EXPECT_EQ(testing::ReadFile(kIni), "[Settings]\r\nName=Old\r\n");
+  EXPECT_EQ(FilesIn("."), (std::set<std::string>{kIni, "folder.ini"}));
 }
 
 TEST_F(IniFileTest, ReplacesTheFileByRenameAndKeepsItsPermissions) {
@@ -196,6 +197,10 @@ TEST_F(IniFileTest, ReplacesTheFileByRenameAndKeepsItsPermissions) {
   EXPECT_EQ(testing::ReadFile(kIni), "[Settings]\r\nName=New\r\n");
   EXPECT_EQ(testing::ReadFile("old.ini"), "[Settings]\r\nName=Old\r\n");
   EXPECT_EQ(FilesIn("."), (std::set<std::string>{kIni, "old.ini"}));
+  // A file of the old temporary name is the operator's: it stays as it was.
+  testing::WriteFile(kIni + ".tmp"s, "mine");
+  ASSERT_TRUE(WriteIniValue(kIni, "Settings", "Name", "Newer"));
+  EXPECT_EQ(testing::ReadFile(kIni + ".tmp"s), "mine");
   struct stat status;
   ASSERT_EQ(::stat(kIni, &status), 0);
   EXPECT_EQ(status.st_mode & 07777, 0640u);

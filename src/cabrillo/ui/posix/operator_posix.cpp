@@ -1,10 +1,8 @@
 // The operator on Linux and other POSIX systems sits at the controlling
 // terminal: messages and the header form are shown there and wait for the
-// operator. A process without a terminal has nobody to wait for, so its
-// messages go to standard error and return at once, and its header form
-// counts as not confirmed.
-#include <cstdio>
-
+// operator. When standard input is not a terminal, the form reads its
+// answers from there and messages go to standard error without waiting, as
+// nobody may be there to press Enter.
 #include "cabrillo/ui/operator.h"
 #include "cabrillo/ui/posix/header_form_terminal.h"
 #include "cabrillo/ui/posix/terminal.h"
@@ -21,9 +19,8 @@ class TerminalOperator final : public Operator {
     if (icon == MessageIcon::kWarning) box += "Warning: ";
     box += text + "\n";
     Terminal terminal;
-    if (!terminal.IsOpen()) {
-      std::fputs(box.c_str(), stderr);
-      std::fflush(stderr);
+    if (!terminal.IsInteractive()) {
+      terminal.Write(box);
       return;
     }
     terminal.Write(box + "Press Enter to continue.\n");

@@ -4,6 +4,7 @@
 #include "cabrillo/ui/posix/header_form_terminal.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -117,7 +118,13 @@ TEST(HeaderFormTerminalTest, KeepingEveryValueConfirmsTheOpeningTexts) {
   ExpectSameTexts(run.after, expected);
 
   const std::string& t = run.transcript;
-  EXPECT_EQ(t.rfind("Stew Perry Topband Challenge\r\nCONTEST [SPTC]: CALLSIGN [PA3ABC]: ", 0), 0u) << t;
+  EXPECT_EQ(t.rfind("Stew Perry Topband Challenge\r\n"
+                    "Enter keeps the value in brackets, a line holding only \".\" empties it, anything\r\n"
+                    "else replaces it. In a list a number picks that entry.\r\n"
+                    "CONTEST [SPTC]: CALLSIGN [PA3ABC]: ",
+                    0),
+            0u)
+      << t;
   // One prompt per field, in row order.
   std::size_t at = 0;
   for (const HeaderField& field : HeaderFields()) {
@@ -129,13 +136,76 @@ TEST(HeaderFormTerminalTest, KeepingEveryValueConfirmsTheOpeningTexts) {
   EXPECT_NE(t.find("CATEGORY-STATION\r\n  1 EXPEDITION\r\n  2 FIXED\r\n  3 HQ\r\n  4 MOBILE\r\n"
                    "  5 PORTABLE\r\n  6 ROVER\r\n  7 SCHOOL\r\nCATEGORY-STATION [FIXED]: "),
             std::string::npos);
-  EXPECT_NE(t.find("LOCATION\r\n  1 DX\r\n  2 --/--\r\n  3 AL\r\n"), std::string::npos);
-  EXPECT_NE(t.find("  63 YT\r\n  64 PEI\r\nLOCATION [ME]: "), std::string::npos);
   EXPECT_NE(t.find("CATEGORY-OVERLAY [NONE]: "), std::string::npos);
   EXPECT_NE(t.find("CATEGORY-MODE [CW]: "), std::string::npos);
   EXPECT_NE(t.find("SOAPBOX [line one\r\nline two] (end with a line holding only \".\"): "),
             std::string::npos);
   EXPECT_EQ(t.substr(t.size() - 19), "OK or CANCEL [OK]: ");
+}
+
+// LOCATION's 64 entries in columns read downwards: with its label and
+// prompt on at most 22 lines of 80 characters, so that on a 24-line
+// terminal the whole list and the prompt show at once.
+TEST(HeaderFormTerminalTest, ALongListIsShownInColumns) {
+  const std::string t = RunForm(OpeningHeader(), KeepAll(""), false).transcript;
+  const std::size_t begin = t.find("LOCATION\r\n");
+  const std::size_t end = t.find("LOCATION [ME]: ");
+  ASSERT_NE(begin, std::string::npos);
+  ASSERT_NE(end, std::string::npos);
+  const std::string listing = t.substr(begin, end - begin);
+  std::size_t lines = 0;
+  for (std::size_t at = 0, next; (next = listing.find("\r\n", at)) != std::string::npos; at = next + 2) {
+    EXPECT_LE(next - at, 80u) << listing;
+    ++lines;
+  }
+  EXPECT_LE(lines + 1, 22u) << listing;
+  EXPECT_EQ(listing.rfind("LOCATION\r\n   1 DX      9 CT     17 KS", 0), 0u) << listing;
+  EXPECT_NE(listing.find("\r\n   2 --/--  10 DE     18 KY"), std::string::npos) << listing;
+  EXPECT_NE(listing.find(" 56 SK     64 PEI\r\n"), std::string::npos) << listing;
+  for (const HeaderField& field : HeaderFields()) {
+    if (field.id != IDC_LOCATION) continue;
+    for (std::size_t i = 0; i < field.entries.size(); ++i) {
+      const std::string entry = " " + std::to_string(i + 1) + " " + field.entries[i];
+      const std::size_t at = listing.find(entry);
+      ASSERT_NE(at, std::string::npos) << entry;
+      EXPECT_NE(std::string(" \r").find(listing[at + entry.size()]), std::string::npos) << entry;
+    }
+  }
+}
+
+// A line holding only "." empties an edit field, a list and the soapbox,
+// and the review before OK or CANCEL shows every answer once, the soapbox
+// a line per line.
+TEST(HeaderFormTerminalTest, ADotEmptiesAFieldAndTheReviewShowsEveryAnswer) {
+  std::vector<std::string> lines = KeepAll("OK");
+  lines[12] = ".";  // NAME, an edit field
+  lines[4] = ".";   // LOCATION, a list
+  const FormRun run = RunForm(OpeningHeader(), lines, false);
+  EXPECT_TRUE(run.confirmed);
+  Cabrillo expected = OpeningHeader();
+  expected.Name = "";
+  expected.Location = "";
+  ExpectSameTexts(run.after, expected);
+
+  const std::string& t = run.transcript;
+  const std::size_t review = t.find("The header as answered:\r\n");
+  ASSERT_NE(review, std::string::npos) << t;
+  std::string shown = "The header as answered:\r\n";
+  for (const HeaderField& field : HeaderFields()) {
+    std::string label = field.label;
+    label.resize(22, ' ');
+    const std::string& value = run.after.*field.text;
+    for (std::size_t begin = 0;;) {
+      const std::size_t end = value.find("\r\n", begin);
+      shown += "  " + label + " " + value.substr(begin, end - begin) + "\r\n";
+      if (end == std::string::npos) break;
+      begin = end + 2;
+    }
+  }
+  EXPECT_EQ(t.substr(review), shown + "OK or CANCEL [OK]: ");
+  EXPECT_NE(shown.find("  NAME                   \r\n"), std::string::npos);
+  EXPECT_NE(shown.find("  SOAPBOX                line one\r\n  SOAPBOX                line two\r\n"),
+            std::string::npos);
 }
 
 TEST(HeaderFormTerminalTest, TypedTextsNumberedPicksAndASoapboxOfSeveralLines) {
@@ -194,15 +264,16 @@ TEST(HeaderFormTerminalTest, AnEmptyListTextSelectsNothingAndALoneDotEmptiesTheS
   opening.Location = "";
   std::vector<std::string> lines(HeaderFields().size(), "");
   lines[20] = ".";           // SOAPBOX
-  lines.push_back("maybe");  // neither OK nor CANCEL: asked again
+  lines.push_back("maybe");  // neither OK nor CANCEL: told what is expected, asked again
   lines.push_back("OK");
   const FormRun run = RunForm(opening, lines, false);
   EXPECT_TRUE(run.confirmed);
   EXPECT_NE(run.transcript.find("LOCATION []: "), std::string::npos);
   EXPECT_EQ(run.after.Location, "");
   EXPECT_EQ(run.after.SoapBox, "");
-  const std::string last = "OK or CANCEL [OK]: ";
-  EXPECT_EQ(run.transcript.substr(run.transcript.size() - 2 * last.size()), last + last);
+  const std::string last =
+      "OK or CANCEL [OK]: Please answer OK to confirm the header above, or CANCEL.\r\nOK or CANCEL [OK]: ";
+  EXPECT_EQ(run.transcript.substr(run.transcript.size() - last.size()), last);
 }
 
 TEST(HeaderFormTerminalTest, CancelKeepsEveryText) {
@@ -232,16 +303,43 @@ TEST(HeaderFormTerminalTest, EndOfInputAtAnyPromptCancels) {
   }
 }
 
-TEST(HeaderFormTerminalTest, WithoutATerminalTheFormIsNotConfirmed) {
-  int status = -1;
-  const std::string written = testing::RunWithoutTerminal(
-      [] {
-        Cabrillo dialog = OpeningHeader();
-        return RunHeaderFormOnTerminal(dialog) ? 1 : 0;
-      },
-      status);
-  EXPECT_EQ(status, 0);
-  EXPECT_EQ(written, "");
+// Without a terminal the form reads standard input and writes to standard
+// error, each answer after its prompt; only an OK given there confirms.
+TEST(HeaderFormTerminalTest, AnswersFromStandardInputConfirmOnlyWithOk) {
+  const std::string keepAll(HeaderFields().size(), '\n');
+  const struct {
+    const char* what;
+    std::string answers;
+    int confirmed;
+  } cases[] = {
+      {"no answers", "", 0},
+      {"answers that end before OK", keepAll, 0},
+      {"an empty last answer", keepAll + "\n", 0},
+      {"CANCEL", keepAll + "cancel\n", 0},
+      {"OK", keepAll + "ok\n", 1},
+      {"a wrong answer, then OK", keepAll + "yes\nOK\n", 1},
+  };
+  for (const auto& c : cases) {
+    int status = -1;
+    const std::string written = testing::RunWithoutTerminal(
+        [&c] {
+          int fds[2];
+          if (pipe(fds) != 0 || write(fds[1], c.answers.data(), c.answers.size()) < 0) return 99;
+          close(fds[1]);
+          dup2(fds[0], STDIN_FILENO);
+          Cabrillo dialog = OpeningHeader();
+          const bool confirmed = RunHeaderFormOnTerminal(dialog);
+          // Only a confirmed form hands its answers back.
+          return confirmed == (dialog.Location == "ME") ? (confirmed ? 1 : 0) : 98;
+        },
+        status);
+    EXPECT_EQ(status, c.confirmed) << c.what << "\n" << written;
+    EXPECT_EQ(written.rfind("Stew Perry Topband Challenge\n", 0), 0u) << c.what;
+    if (!c.answers.empty()) {
+      EXPECT_NE(written.find("\nCONTEST [SPTC]: \nCALLSIGN [PA3ABC]: \n"), std::string::npos) << written;
+      EXPECT_NE(written.find("The header as answered:\n"), std::string::npos) << c.what;
+    }
+  }
 }
 
 }  // namespace

@@ -177,8 +177,9 @@ TEST(HeaderDialogWin32Test, ShowsTheRowsControlsAndEntriesOfTheTable) {
         break;
       case ControlKind::kSoapBox:
         EXPECT_EQ(c.className, "Edit");
-        EXPECT_EQ(c.style & (ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL | ES_AUTOVSCROLL),
-                  ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL | ES_AUTOVSCROLL);
+        // Lines scroll sideways, as in the other edit fields, instead of wrapping.
+        EXPECT_EQ(c.style & (ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL | ES_AUTOVSCROLL | ES_AUTOHSCROLL),
+                  ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL | ES_AUTOVSCROLL | ES_AUTOHSCROLL);
         EXPECT_EQ(c.text, text);
         break;
       case ControlKind::kList:
