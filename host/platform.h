@@ -4,6 +4,7 @@
 // the host tests for a platform.
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 namespace sptdc::host {
@@ -12,5 +13,8 @@ bool ChangeDirectory(const std::string& path);
 
 // The absolute path of the current directory, ending in a separator.
 std::string CurrentDirectory();
+
+// Makes the stream pass bytes unchanged: no CR LF translation on Windows.
+void SetBinaryMode(std::FILE* stream);
 
 }  // namespace sptdc::host

@@ -18,4 +18,6 @@ std::string CurrentDirectory() {
   return directory;
 }
 
+void SetBinaryMode(std::FILE*) {}
+
 }  // namespace sptdc::host

@@ -1,5 +1,7 @@
 // The host's services on Windows: the Win32 current directory. Paths are
 // ANSI texts of the process code page, as the plug-in's are.
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
 #include <vector>
@@ -18,5 +20,7 @@ std::string CurrentDirectory() {
   if (directory.empty() || (directory.back() != '\\' && directory.back() != '/')) directory += '\\';
   return directory;
 }
+
+void SetBinaryMode(std::FILE* stream) { _setmode(_fileno(stream), _O_BINARY); }
 
 }  // namespace sptdc::host

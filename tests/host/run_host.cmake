@@ -5,6 +5,7 @@
 #   ARGS          its arguments, separated by "|"
 #   NO_TERMINAL   run it in a session of its own, without a controlling
 #                 terminal (so no dialog can be confirmed)
+#   INPUT         the file on its standard input (default: none)
 #   EXPECT_RC     the exit status
 #   STDOUT_FILE   file that standard output must equal, line ends aside
 #   STDOUT_REGEX, STDERR_REGEX   patterns the outputs must match
@@ -24,10 +25,13 @@ set(launcher)
 if(NO_TERMINAL)
   set(launcher setsid --wait)
 endif()
+if(NOT INPUT)
+  set(INPUT /dev/null)
+endif()
 execute_process(
   COMMAND ${launcher} ${EMULATOR} "${HOST}" ${args}
   WORKING_DIRECTORY "${WORK}"
-  INPUT_FILE /dev/null
+  INPUT_FILE "${INPUT}"
   RESULT_VARIABLE rc
   OUTPUT_VARIABLE out
   ERROR_VARIABLE err)
