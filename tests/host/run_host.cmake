@@ -13,6 +13,8 @@
 #                                byte for byte
 #   ABSENT        glob patterns in WORK, separated by "|", that must match
 #                 nothing
+#   SVG, SVG_DOTS a map in WORK that check_svg.py must accept with this
+#                 many QSO circles
 cmake_minimum_required(VERSION 3.25)
 
 file(REMOVE_RECURSE "${WORK}")
@@ -72,6 +74,16 @@ foreach(pattern IN LISTS absent)
     list(APPEND faults "files that should not be there: ${found}")
   endif()
 endforeach()
+
+if(SVG)
+  execute_process(
+    COMMAND python3 "${CMAKE_CURRENT_LIST_DIR}/check_svg.py" "${WORK}/${SVG}" "${SVG_DOTS}"
+    RESULT_VARIABLE svg_rc
+    OUTPUT_VARIABLE svg_faults)
+  if(NOT svg_rc EQUAL 0)
+    list(APPEND faults "the map ${SVG}: ${svg_faults}")
+  endif()
+endif()
 
 if(faults)
   string(REPLACE ";" "\n  " faults "${faults}")
