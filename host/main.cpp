@@ -115,10 +115,12 @@ int Run(const HostOptions& options) {
   if (options.command == Command::kScore || options.command == Command::kExport) {
     if (!options.directory.empty() && !EnterDirectory(options.directory, &error)) return Fail(error);
     const RunCounts counts = PassLog(api, settings, qsos, &verdicts);
-    SaySummary(counts, verdicts, CurrentDirectory() + RejectionReportOf(settings));
     std::string text = ScoreText(api);
     if (!text.empty() && text.back() != '\n') text += '\n';
     std::fputs(text.c_str(), stdout);
+    // The summary follows the score text on a terminal too.
+    std::fflush(stdout);
+    SaySummary(counts, verdicts, CurrentDirectory() + RejectionReportOf(settings));
     return kExitDone;
   }
 

@@ -22,7 +22,7 @@ constexpr double kMapRadius = 270.0;
 constexpr double kBarsLeft = 680.0;
 constexpr double kBarsTop = 90.0;
 constexpr double kBarsWidth = 120.0;  // each of the two bar columns
-constexpr double kBarsHeight = 520.0;
+constexpr double kBarsHeight = 500.0;
 
 // The points step of the contest: one point per started 500 km.
 constexpr double kRingKm = 500.0;
@@ -148,23 +148,27 @@ void AppendMap(const std::vector<QsoRow>& rows, const QsoRow& centreRow, std::st
         Escaped(row.received).c_str(), Escaped(row.HasDistance() ? std::to_string(int(row.km)) : "?").c_str(),
         row.points);
     if (&row == longest) {
+      // The name stands on the side towards the centre, inside the map.
+      const bool east = x > kMapCentreX;
       *svg += Format(
           "<text x=\"%.1f\" y=\"%.1f\" font-size=\"12\" font-weight=\"bold\" stroke=\"none\" "
-          "fill=\"#900\">longest: %s, %d km</text>\n",
-          x + 7, y - 7, Escaped(row.call).c_str(), int(row.km));
+          "fill=\"#900\" text-anchor=\"%s\">longest: %s, %d km</text>\n",
+          east ? x - 7 : x + 7, y - 7, east ? "end" : "start", Escaped(row.call).c_str(), int(row.km));
     }
   }
   *svg += "</g>\n";
-  // The colour key.
+  // The colour key, below the hour bars.
+  const double keyLeft = kBarsLeft - 40;
+  const double keyWidth = 2 * kBarsWidth + 60;
   for (int points = 1; points <= maxPoints; ++points) {
-    const double x = 40 + (points - 1) * (280.0 / maxPoints);
-    *svg += Format("<rect x=\"%.1f\" y=\"622\" width=\"%.1f\" height=\"8\" fill=\"%s\"/>\n", x,
-                   280.0 / maxPoints, PointsColour(points, maxPoints).c_str());
+    *svg += Format("<rect x=\"%.1f\" y=\"624\" width=\"%.1f\" height=\"8\" fill=\"%s\"/>\n",
+                   keyLeft + (points - 1) * keyWidth / maxPoints, keyWidth / maxPoints,
+                   PointsColour(points, maxPoints).c_str());
   }
   *svg += Format(
-      "<text x=\"40\" y=\"617\" font-size=\"10\">points: 1</text>\n"
-      "<text x=\"320\" y=\"617\" font-size=\"10\" text-anchor=\"end\">%d</text>\n",
-      maxPoints);
+      "<text x=\"%.1f\" y=\"619\" font-size=\"10\">dot colour: 1 point</text>\n"
+      "<text x=\"%.1f\" y=\"619\" font-size=\"10\" text-anchor=\"end\">%d points</text>\n",
+      keyLeft, keyLeft + keyWidth, maxPoints);
 }
 
 void AppendHourBars(const std::vector<QsoRow>& rows, std::string* svg) {
