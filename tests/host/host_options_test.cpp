@@ -39,7 +39,7 @@ TEST(HostOptionsTest, CommandsWithOptionsAnywhere) {
 
   ASSERT_TRUE(ParseHostOptions({"score", "--bogus", "--version"}, &options, &error));
   EXPECT_EQ(options.command, Command::kVersion);
-  for (const std::vector<std::string> help : {std::vector<std::string>{"--help"}, {"-h"}, {"help"}}) {
+  for (const std::vector<std::string>& help : {std::vector<std::string>{"--help"}, {"-h"}, {"help"}}) {
     ASSERT_TRUE(ParseHostOptions(help, &options, &error)) << error;
     EXPECT_EQ(options.command, Command::kHelp);
   }
