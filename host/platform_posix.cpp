@@ -1,4 +1,5 @@
-// The host's services on Linux: the POSIX current directory.
+// The host's services on Linux: the POSIX current directory; streams are
+// bytes already.
 #include <limits.h>
 #include <unistd.h>
 

@@ -1,5 +1,6 @@
-// The host's services on Windows: the Win32 current directory. Paths are
-// ANSI texts of the process code page, as the plug-in's are.
+// The host's services on Windows: the Win32 current directory and the C
+// runtime's binary mode. Paths are ANSI texts of the process code page, as
+// the plug-in's are.
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
