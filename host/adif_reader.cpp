@@ -75,6 +75,12 @@ class AdiParser {
     error_.message = std::move(message);
     return false;
   }
+  // A fault that only the end of the file causes, inside a record.
+  bool FailAtEnd(std::uint64_t offset, std::string message) {
+    Fail(offset, std::move(message));
+    error_.lastRecordCutShort = !inHeader_;
+    return false;
+  }
 
   bool Parse();
   bool SkipByteOrderMark();
@@ -108,6 +114,7 @@ bool AdiParser::Run(std::vector<AdifRecord>* records, AdifError* error) {
   records->clear();
   if (!Parse()) {
     *error = error_;
+    if (error_.lastRecordCutShort) *records = std::move(records_);
     return false;
   }
   *records = std::move(records_);
@@ -130,7 +137,7 @@ bool AdiParser::Parse() {
     if (!ReadTag(tagOffset, &tag) || !HandleTag(tagOffset, tag)) return false;
   }
   if (inHeader_) return Fail(reader_.offset(), "the header is not ended by <EOH>");
-  if (recordOpen_) return Fail(recordOffset_, "the last record is not ended by <EOR>");
+  if (recordOpen_) return FailAtEnd(recordOffset_, "the last record is not ended by <EOR>");
   return true;
 }
 
@@ -139,7 +146,7 @@ bool AdiParser::ReadTag(std::uint64_t tagOffset, std::string* tag) {
   reader_.Advance();
   for (;;) {
     const int c = reader_.Peek();
-    if (c == Traits::eof()) return Fail(tagOffset, "a tag is not closed by \">\"");
+    if (c == Traits::eof()) return FailAtEnd(tagOffset, "a tag is not closed by \">\"");
     if (c == '<') return Fail(tagOffset, "a tag is not closed by \">\" before the next \"<\"");
     reader_.Advance();
     if (c == '>') return true;
@@ -212,7 +219,7 @@ bool AdiParser::HandleField(std::uint64_t tagOffset, const std::string& tag, std
     char message[128];
     std::snprintf(message, sizeof message, "the value of %.40s (%llu bytes) runs past the end of the file",
                   upperName.c_str(), static_cast<unsigned long long>(bytes));
-    return Fail(tagOffset, message);
+    return FailAtEnd(tagOffset, message);
   }
   if (keep) current_.fields.push_back({upperName, std::move(value)});
   return true;

@@ -31,6 +31,10 @@ struct AdifError {
   std::uint64_t record = 0;  // the record being read, counted from 1; 0 in the header
   std::uint64_t offset = 0;  // byte offset from the start of the file
   std::string message;
+  // The fault is the end of the file inside the last record: a value running
+  // past the end, a tag not closed, or no final <EOR>. *records then holds
+  // the complete records before it.
+  bool lastRecordCutShort = false;
 };
 
 // Reads an ADI log to its end. The grammar: a header up to <EOH> unless the
@@ -42,8 +46,8 @@ struct AdifError {
 // other fields are checked but not stored.
 // On success returns true with *records holding every record, empty ones
 // included. On the first fault returns false with *error filled and *records
-// emptied: a malformed tag, a value running past the end, a missing <EOH> or
-// final <EOR>, an ADX (XML) file.
+// emptied (but see AdifError::lastRecordCutShort): a malformed tag, a value
+// running past the end, a missing <EOH> or final <EOR>, an ADX (XML) file.
 bool ReadAdif(std::istream& in, const std::vector<std::string>& keptFields, std::vector<AdifRecord>* records,
               AdifError* error);
 

@@ -1,5 +1,9 @@
 #include "host/contest_run.h"
 
+#include <fstream>
+
+#include "plugin/rejection_report.h"
+
 namespace sptdc::host {
 
 namespace {
@@ -8,6 +12,20 @@ namespace {
 // date-time of day 0.
 const char kEmpty[] = "";
 const SptdcDateTime kNoTime{0.0, SPTDC_TIME_VALID};
+
+// The bytes a file has gained past *size, which moves to its new end.
+std::string GrowthOf(const std::string& path, std::uint64_t* size) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return "";
+  in.seekg(0, std::ios::end);
+  const std::uint64_t end = std::uint64_t(in.tellg());
+  if (end <= *size) return "";
+  std::string added(std::size_t(end - *size), '\0');
+  in.seekg(std::streamoff(*size));
+  in.read(&added[0], std::streamsize(added.size()));
+  *size = end;
+  return added;
+}
 
 }  // namespace
 
@@ -26,11 +44,20 @@ RunSettings MakeRunSettings(const std::string& stationOption, const CivilDate* d
   return settings;
 }
 
-RunCounts PassLog(const EntryPoints& api, const RunSettings& settings, const std::vector<QsoFields>& qsos) {
+std::string RejectionReportOf(const RunSettings& settings) {
+  return RejectionReportName(DateTimeOf(settings.runDate, 0));
+}
+
+RunCounts PassLog(const EntryPoints& api, const RunSettings& settings, const std::vector<QsoFields>& qsos,
+                  std::vector<QsoVerdict>* verdicts) {
   const SptdcDateTime runTime = OleDateTime(settings.runDate, 0);
   api.ResetStats0(kEmpty, settings.cabrilloExport ? 1 : 0, settings.stationCall.c_str(), &runTime, &kNoTime,
                   kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, 0, 0, 0,
                   0.0, 0.0, kEmpty, kEmpty, kEmpty);
+  const std::string report = RejectionReportOf(settings);
+  std::uint64_t reportSize = 0;
+  GrowthOf(report, &reportSize);
+  verdicts->clear();
   RunCounts counts;
   for (const QsoFields& q : qsos) {
     const int stored = api.AddData0(
@@ -38,6 +65,7 @@ RunCounts PassLog(const EntryPoints& api, const RunSettings& settings, const std
         q.mode.c_str(), q.sentRst.c_str(), q.receivedRst.c_str(), q.sentExchange.c_str(),
         q.receivedExchange.c_str(), kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty,
         kEmpty, 0, 0, 0, 0.0, 0.0, kEmpty, kEmpty, kEmpty, q.band.c_str(), kEmpty);
+    verdicts->push_back(VerdictOf(stored != 0, q.call, GrowthOf(report, &reportSize)));
     ++counts.read;
     counts.kept.push_back(stored != 0);
     if (stored) {
@@ -68,19 +96,6 @@ int CheckCall(const EntryPoints& api, const std::string& call, const std::string
   return api.CheckCall0(call.c_str(), 0, 0, mode.c_str(), kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty,
                         kEmpty, kEmpty, kEmpty, kEmpty, 0, 0, 0, 0.0, 0.0, kEmpty, kEmpty, kEmpty, kEmpty,
                         kEmpty, band.c_str(), nullptr, answer1, answer2);
-}
-
-const char* CheckVerdictWords(int verdict) {
-  switch (verdict) {
-    case 1:
-      return "new";
-    case 0:
-      return "dupe";
-    case 4:
-      return "band or mode refused";
-    default:
-      return nullptr;
-  }
 }
 
 bool IsValidGrid(const EntryPoints& api, const std::string& text) {

@@ -9,6 +9,7 @@
 #include "host/adif_reader.h"
 #include "host/date_time.h"
 #include "host/qso_fields.h"
+#include "host/qso_verdict.h"
 #include "loader/entry_points.h"
 
 namespace sptdc::host {
@@ -33,18 +34,22 @@ struct RunCounts {
 };
 
 // Starts the run with ResetStats0 (which shows the header dialog in an
-// export run) and hands every QSO to AddData0 in log order.
-RunCounts PassLog(const EntryPoints& api, const RunSettings& settings, const std::vector<QsoFields>& qsos);
+// export run) and hands every QSO to AddData0 in the order given. *verdicts
+// gets the plug-in's verdict on each, read from its result and the lines it
+// added to the rejection report in the current directory.
+RunCounts PassLog(const EntryPoints& api, const RunSettings& settings, const std::vector<QsoFields>& qsos,
+                  std::vector<QsoVerdict>* verdicts);
+
+// The rejection report's name for the run, in the current directory.
+std::string RejectionReportOf(const RunSettings& settings);
 
 // GetResult0's text (in an export run this also writes the Cabrillo file),
 // with each CR LF turned into "\n".
 std::string ScoreText(const EntryPoints& api);
 
-// CheckCall0 for one call, band and mode, and its verdict in words (null
-// for a verdict the plug-in does not give).
+// CheckCall0 for one call, band and mode: 1 new, 0 dupe, 4 refused.
 int CheckCall(const EntryPoints& api, const std::string& call, const std::string& band,
               const std::string& mode);
-const char* CheckVerdictWords(int verdict);
 
 // IsValidExchg0 for the host's single exchange field.
 bool IsValidGrid(const EntryPoints& api, const std::string& text);

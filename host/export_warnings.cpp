@@ -1,5 +1,6 @@
 #include "host/export_warnings.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace sptdc::host {
@@ -18,25 +19,25 @@ const Fault kFaults[] = {
     {"without a frequency, written as 0 kHz", [](const QsoFields& q) { return q.frequencyHz < 1000; }},
     {"with a date or time that cannot be read, written as \"Invalid DateTime\" or empty",
      [](const QsoFields& q) { return q.time.status != SPTDC_TIME_VALID; }},
-    {"with a mode other than \"CW\", written as \"??\"", [](const QsoFields& q) { return q.mode != "CW"; }},
 };
 
 }  // namespace
 
 std::vector<std::string> ExportWarnings(const std::vector<QsoFields>& qsos, const std::vector<bool>& stored,
-                                        const std::string& stationCall) {
+                                        const std::vector<std::size_t>& logNumbers) {
   std::vector<std::string> warnings;
-  if (stationCall.find_first_not_of(" \t") == std::string::npos) {
-    warnings.push_back(
-        "no station call (--station, STATION_CALLSIGN or OPERATOR): every QSO line has an empty own call "
-        "unless CALLSIGN is filled in in the header");
-  }
   for (const Fault& fault : kFaults) {
     std::size_t count = 0;
     std::string records;
+    std::vector<std::size_t> numbers;
     for (std::size_t i = 0; i < qsos.size() && i < stored.size(); ++i) {
-      if (!stored[i] || !fault.applies(qsos[i])) continue;
-      if (++count <= kRecordsNamed) records += (count == 1 ? "" : ", ") + std::to_string(i + 1);
+      if (stored[i] && fault.applies(qsos[i]))
+        numbers.push_back(i < logNumbers.size() ? logNumbers[i] : i + 1);
+    }
+    // Named in log order, though the plug-in got them in time order.
+    std::sort(numbers.begin(), numbers.end());
+    for (std::size_t number : numbers) {
+      if (++count <= kRecordsNamed) records += (count == 1 ? "" : ", ") + std::to_string(number);
     }
     if (count == 0) continue;
     if (count > kRecordsNamed) records += ", ...";

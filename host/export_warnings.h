@@ -10,16 +10,17 @@
 
 namespace sptdc::host {
 
-// One warning per kind of fault, naming the records (counted from 1 in log
-// order) among those the plug-in stored (stored[i] for qsos[i]):
+// One warning per kind of fault, naming the records among those the plug-in
+// stored (stored[i] for qsos[i], which is record logNumbers[i] of the log,
+// counted from 1):
 // - no frequency: the line says 0 kHz (a FREQ missing, unreadable or below
 //   1 kHz);
 // - a date or time that cannot be read: the line says "Invalid DateTime" or
 //   nothing;
-// - a mode other than "CW" exactly (such as "cw"): the line says "??".
-// And one when the station call is empty: every line's own call would be
-// empty unless CALLSIGN is filled in in the header.
+// A mode other than "CW" (the line would say "??") cannot reach the file:
+// the log's modes are upper-cased and the plug-in stores CW only.
+// A run without an own call is told for every command (LogWarnings).
 std::vector<std::string> ExportWarnings(const std::vector<QsoFields>& qsos, const std::vector<bool>& stored,
-                                        const std::string& stationCall);
+                                        const std::vector<std::size_t>& logNumbers);
 
 }  // namespace sptdc::host

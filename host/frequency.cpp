@@ -88,4 +88,11 @@ std::string AdifBandOf(std::uint64_t hertz) {
   return "";
 }
 
+std::string AdifBandNamed(const std::string& text) {
+  for (const BandEdges& band : kBands) {
+    if (UpperAscii(band.name) == UpperAscii(text)) return band.name;
+  }
+  return "";
+}
+
 }  // namespace sptdc::host

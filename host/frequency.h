@@ -18,4 +18,8 @@ bool MegahertzToHertz(const std::string& text, std::uint64_t* hertz);
 // 2.0 MHz, both ends included); empty when no band holds it.
 std::string AdifBandOf(std::uint64_t hertz);
 
+// The band of ADIF's enumeration that text names, letter case aside ("160M"
+// gives "160m"); empty when it names none.
+std::string AdifBandNamed(const std::string& text);
+
 }  // namespace sptdc::host

@@ -4,6 +4,7 @@
 // the host tests for a platform.
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 namespace sptdc::host {
@@ -22,5 +23,8 @@ std::string LibraryVersion(const std::string& path);
 // on POSIX systems when standard input is not a terminal; never on Windows,
 // where the header is a dialog window.
 bool HeaderFormReadsStandardInput();
+
+// Makes the stream pass bytes unchanged: no CR LF translation on Windows.
+void SetBinaryMode(std::FILE* stream);
 
 }  // namespace sptdc::host

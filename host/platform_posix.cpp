@@ -1,5 +1,5 @@
 // The host's services on Linux: the POSIX current directory, the version
-// note of ELF files.
+// note of ELF files; streams are bytes already.
 #include <limits.h>
 #include <unistd.h>
 
@@ -23,5 +23,7 @@ std::string CurrentDirectory() {
 std::string LibraryVersion(const std::string& path) { return ReadVersionNote(path).value_or(""); }
 
 bool HeaderFormReadsStandardInput() { return isatty(STDIN_FILENO) == 0; }
+
+void SetBinaryMode(std::FILE*) {}
 
 }  // namespace sptdc::host

@@ -1,6 +1,9 @@
 // The host's services on Windows: the Win32 current directory, the version
-// resource of DLLs (through the plug-in's environment layer). Paths are
-// ANSI texts of the process code page, as the plug-in's are.
+// resource of DLLs (through the plug-in's environment layer), the C
+// runtime's binary mode. Paths are ANSI texts of the process code page, as
+// the plug-in's are.
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
 #include <string>
@@ -30,5 +33,7 @@ std::string LibraryVersion(const std::string& path) {
 }
 
 bool HeaderFormReadsStandardInput() { return false; }
+
+void SetBinaryMode(std::FILE* stream) { _setmode(_fileno(stream), _O_BINARY); }
 
 }  // namespace sptdc::host

@@ -43,8 +43,18 @@ TEST(HostOptionsTest, CommandsWithOptionsAnywhere) {
   ASSERT_TRUE(ParseHostOptions({"--version", "--plugin", "lib/x.so"}, &options, &error));
   EXPECT_EQ(options.command, Command::kVersion);
   EXPECT_EQ(options.pluginPath, "lib/x.so");
-  ASSERT_TRUE(ParseHostOptions({"--help"}, &options, &error));
-  EXPECT_EQ(options.command, Command::kHelp);
+  for (const std::vector<std::string>& help : {std::vector<std::string>{"--help"}, {"-h"}, {"help"}}) {
+    ASSERT_TRUE(ParseHostOptions(help, &options, &error)) << error;
+    EXPECT_EQ(options.command, Command::kHelp);
+  }
+
+  ASSERT_TRUE(ParseHostOptions({"list", "--csv", "-"}, &options, &error)) << error;
+  EXPECT_EQ(options.command, Command::kList);
+  EXPECT_EQ(options.logPath, "-");
+  EXPECT_TRUE(options.csv);
+  ASSERT_TRUE(ParseHostOptions({"map", "log.cbr", "-o", "night.svg"}, &options, &error)) << error;
+  EXPECT_EQ(options.command, Command::kMap);
+  EXPECT_EQ(options.outputPath, "night.svg");
 }
 
 TEST(HostOptionsTest, UsageFaults) {
@@ -64,6 +74,10 @@ TEST(HostOptionsTest, UsageFaults) {
       {{"score", "log.adi", "--band", "80m"}, "belong to check"},
       {{"grid", "JO21", "--mode", "CW"}, "belong to check"},
       {{"score", "log.adi", "-x"}, "unknown option"},
+      {{"help", "score"}, "help takes no argument"},
+      {{"score", "log.adi", "--csv"}, "--csv belongs to list"},
+      {{"list", "log.adi", "-o", "x.svg"}, "-o belongs to map"},
+      {{"map", "log.adi"}, "map needs -o FILE.svg"},
   };
   for (const auto& c : cases) {
     HostOptions options;

@@ -31,8 +31,9 @@ foreach(line IN LISTS lines)
   endif()
 endforeach()
 string(REGEX MATCH "Exit status:.*" exits "${help}")
-string(REGEX MATCHALL "[:,] [0-9]+ " help_statuses "${exits}")
-list(TRANSFORM help_statuses REPLACE "[:, ]" "")
+# A status may begin a line where the text wraps.
+string(REGEX MATCHALL "[:,][ \n]+[0-9]+ " help_statuses "${exits}")
+list(TRANSFORM help_statuses REPLACE "[:, \n]" "")
 
 # The words of the man page: the first word after each .TP in the sections
 # COMMANDS and EXIT STATUS, and the option after each .TP in OPTIONS.

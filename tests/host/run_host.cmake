@@ -4,7 +4,7 @@
 #                 subfolder to create in it
 #   ARGS          its arguments, separated by "|"
 #   NO_TERMINAL   run it in a session of its own, without a controlling
-#                 terminal
+#                 terminal (so no dialog can be confirmed)
 #   STDIN         the file its standard input reads (default: /dev/null)
 #   PROTECT       a file to put into WORK first, write-protected
 #   EXPECT_RC     the exit status
@@ -16,6 +16,8 @@
 #   ABSENT        glob patterns in WORK, separated by "|", that must match
 #                 nothing
 #   PRESENT       paths in WORK, separated by "|", that must exist
+#   SVG, SVG_DOTS a map in WORK that check_svg.py must accept with this
+#                 many QSO circles
 cmake_minimum_required(VERSION 3.25)
 
 file(REMOVE_RECURSE "${WORK}")
@@ -90,6 +92,15 @@ foreach(path IN LISTS present)
     list(APPEND faults "${path} is missing")
   endif()
 endforeach()
+if(SVG)
+  execute_process(
+    COMMAND python3 "${CMAKE_CURRENT_LIST_DIR}/check_svg.py" "${WORK}/${SVG}" "${SVG_DOTS}"
+    RESULT_VARIABLE svg_rc
+    OUTPUT_VARIABLE svg_faults)
+  if(NOT svg_rc EQUAL 0)
+    list(APPEND faults "the map ${SVG}: ${svg_faults}")
+  endif()
+endif()
 
 if(faults)
   string(REPLACE ";" "\n  " faults "${faults}")

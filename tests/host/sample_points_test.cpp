@@ -30,7 +30,8 @@ int PointsAlone(const EntryPoints& api, const QsoFields& qso) {
   RunSettings settings;
   settings.stationCall = "K1ZZT";
   settings.runDate = CivilDate{2024, 12, 28};
-  PassLog(api, settings, {qso});
+  std::vector<QsoVerdict> verdicts;
+  PassLog(api, settings, {qso}, &verdicts);
   const std::string text = ScoreText(api);
   const std::size_t last = text.find("Last QSO: ");
   int points = -1;
