@@ -62,7 +62,9 @@ class Win32Env final : public Env {
   bool ReadFileVersion(const std::string& file, FileVersion& version) override {
     // A bare name would be looked up in the library search order, the host
     // executable's folder first; the file meant is the current directory's.
-    const std::string path = ".\\" + file;
+    // A path with a folder in it is read as it stands.
+    const bool bare = file.find_first_of("\\/:") == std::string::npos;
+    const std::string path = bare ? ".\\" + file : file;
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
     if (size == 0) return false;
